@@ -1,0 +1,48 @@
+# Set-up and everyday commands. `make run` and `make test` install whatever
+# Debian packages are missing, configure, build, then play or test.
+
+BUILD_DIR ?= build
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+# Every Debian package the project needs, in one place.
+PACKAGES := cmake g++ make pkg-config \
+            qt6-base-dev libgl-dev \
+            libgtest-dev libgmock-dev \
+            libx11-dev xvfb xauth x11-utils xdotool \
+            fonts-wine fonts-dejavu-core
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps configure build run test restore-data clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed$$' || echo $$p; \
+	done); \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:" $$missing; \
+	    $(SUDO) apt-get update && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y $$missing; \
+	fi
+
+configure: deps
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	$(BUILD_DIR)/app/palabrino
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# Puts the shipped settings, categories and skins back, wiping the player's
+# statistics in build/app.
+restore-data: configure
+	cmake --build $(BUILD_DIR) --target restore_data
+
+clean:
+	rm -rf $(BUILD_DIR)

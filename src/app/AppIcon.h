@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+// The program's icon, a gallows, drawn in several sizes.
+QIcon appIcon();

@@ -1,0 +1,78 @@
+#include "app/Controls.h"
+
+#include "app/Twips.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+LineControl::LineControl(QWidget* parent, int x1, int y1, int x2, int y2) : QWidget(parent)
+{
+    const int left = twips::toPixels(std::min(x1, x2));
+    const int top = twips::toPixels(std::min(y1, y2));
+    const int right = twips::toPixels(std::max(x1, x2));
+    const int bottom = twips::toPixels(std::max(y1, y2));
+    setGeometry(left, top, right - left + 1, bottom - top + 1);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineControl::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().color(QPalette::WindowText));
+}
+
+ShapeControl::ShapeControl(QWidget* parent, const QRect& pixels, const QColor& fill)
+    : QWidget(parent)
+{
+    setGeometry(pixels);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, fill);
+    setPalette(colours);
+    setAutoFillBackground(true);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+ImageControl::ImageControl(QWidget* parent, const QRect& pixels, bool stretch)
+    : QLabel(parent), m_stretch(stretch)
+{
+    setGeometry(pixels);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setScaledContents(stretch);
+}
+
+void ImageControl::setPicture(const QPixmap& picture)
+{
+    m_picture = picture;
+    setPixmap(picture);
+    if (!m_stretch && !picture.isNull())
+        resize(picture.deviceIndependentSize().toSize());
+}
+
+void ImageControl::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    emit mousePressed();
+}
+
+void ImageControl::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+void ClientArea::setBackground(const QPixmap& picture)
+{
+    m_background = picture;
+    update();
+}
+
+void ClientArea::paintEvent(QPaintEvent*)
+{
+    if (m_background.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_background);
+}

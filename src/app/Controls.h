@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+
+// Small controls of the design that Qt has no widget for.
+
+// A one-pixel line between two points given in twips of the parent's client area.
+class LineControl : public QWidget {
+public:
+    LineControl(QWidget* parent, int x1, int y1, int x2, int y2);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A filled rectangle with a border of the same colour.
+class ShapeControl : public QWidget {
+public:
+    ShapeControl(QWidget* parent, const QRect& pixels, const QColor& fill);
+};
+
+// A picture holder. A stretched one scales its picture to its own size; one
+// that is not stretched takes the size of the picture put into it.
+class ImageControl : public QLabel {
+    Q_OBJECT
+public:
+    ImageControl(QWidget* parent, const QRect& pixels, bool stretch);
+
+    const QPixmap& picture() const { return m_picture; }
+    void setPicture(const QPixmap& picture);
+
+signals:
+    void clicked();
+    void mousePressed();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool m_stretch;
+    QPixmap m_picture;
+};
+
+// The client area of a window, with an optional picture drawn unscaled from
+// its top-left corner behind every control.
+class ClientArea : public QWidget {
+public:
+    using QWidget::QWidget;
+
+    const QPixmap& background() const { return m_background; }
+    void setBackground(const QPixmap& picture);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap m_background;
+};

@@ -1,0 +1,87 @@
+#include "app/Form1.h"
+
+#include "app/AppIcon.h"
+#include "app/Colors.h"
+#include "app/Controls.h"
+#include "app/Twips.h"
+#include "skins/Form2.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLayout>
+#include <QPushButton>
+
+Form1::Form1(const QString& appFolder, Platform& platform)
+    : form2([this] { return new Form2(m_appFolder, Command2); }),
+      m_appFolder(appFolder),
+      m_platform(platform)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Palabrino v.2.0"));
+    setWindowIcon(appIcon());
+    // Fixed size, with a minimise button but no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    m_client = new ClientArea(this);
+    m_client->setObjectName(QStringLiteral("ClientArea"));
+    m_client->setFixedSize(twips::toPixels(4800), twips::toPixels(6120));
+    QPalette background = m_client->palette();
+    background.setColor(QPalette::Window, QColor(colors::formBackground));
+    m_client->setPalette(background);
+    m_client->setAutoFillBackground(true);
+    setCentralWidget(m_client);
+
+    createWordArea();
+    createCommandRow();
+    createKeyboard();
+    createScoreRow();
+    createPictureArea();
+    Label10->raise();
+    createMenu();
+    setTabOrder();
+    connectEvents();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
+    Command2->setFocus();
+
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::connectEvents()
+{
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    Command2->installEventFilter(this);
+    for (const auto& [index, key] : Command3)
+        connect(key, &QPushButton::clicked, this, [this, index = index] { Command3_Click(index); });
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(mnunuevo, &QAction::triggered, this, &Form1::mnunuevo_Click);
+}
+
+void Form1::Form_Unload()
+{
+    Repetiralabrir();
+    form2.close();
+}
+
+void Form1::Form_GotFocus() { Command2->setFocus(); }
+
+void Form1::Command2_Click() { Form_Load(); }
+
+void Form1::mnunuevo_Click() { Command2_Click(); }
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void Form1::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_GotFocus();
+    QMainWindow::changeEvent(event);
+}

@@ -1,0 +1,160 @@
+#pragma once
+
+#include "app/ControlArray.h"
+#include "app/FormSlot.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <cstdint>
+
+class ClientArea;
+class Form2;
+class ImageControl;
+class LineControl;
+class Platform;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class ShapeControl;
+
+// The main window: it owns the game in progress and opens every other window.
+class Form1 : public QMainWindow {
+    Q_OBJECT
+public:
+    Form1(const QString& appFolder, Platform& platform);
+    ~Form1() override;
+
+    const QString& appFolder() const { return m_appFolder; }
+    Platform& platform() const { return m_platform; }
+
+    // Also the new-game procedure: every run sets up the next game.
+    void Form_Load();
+
+    // Called by other windows.
+    void Paracat();
+    void Repetiralabrir();
+    void Imagen();
+
+    // Game play
+    void Command3_Click(std::int16_t Index);
+    void Command4_Click();
+    void Command2_KeyDown(std::int16_t KeyCode, std::int16_t Shift);
+    void Haganado();
+
+    // The result picture window, made on first use.
+    FormSlot<Form2> form2;
+
+    // Fields of the game in progress, for the windows and tests that read them
+    const QString& palabra() const { return Palabra; }
+    bool terminada() const { return Terminada; }
+    const QString& categoriaActual() const { return CategoriaActual; }
+    const QString& cuentaActual() const { return CuentaActual; }
+
+    // Word area
+    ShapeControl* Shape1 = nullptr;
+    LineControl* Line1 = nullptr;
+    LineControl* Line2 = nullptr;
+    LineControl* Line3 = nullptr;
+    LineControl* Line4 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLabel* Label9 = nullptr;
+    QLabel* Label10 = nullptr;
+
+    // Command row
+    QPushButton* Command4 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command1 = nullptr;
+
+    // Character keyboard, indexed by Windows-1252 character code
+    ControlArray<QPushButton> Command3;
+
+    // Score row and used characters
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label8 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label3 = nullptr;
+
+    // Picture area
+    LineControl* Line5 = nullptr;
+    ImageControl* Image1 = nullptr;
+    std::array<ImageControl*, 6> I{};
+    QLineEdit* Text3 = nullptr;
+
+    // Menu
+    QMenu* mnujuego = nullptr;
+    QAction* mnunuevo = nullptr;
+    QAction* mnuCategorias = nullptr;
+    QAction* mnuestadisticas = nullptr;
+    QAction* mnuskins = nullptr;
+    QMenu* mnuayuda = nullptr;
+    QAction* mnuayuda2 = nullptr;
+    QAction* mnuguion = nullptr;
+    QAction* mnuagradecimientos = nullptr;
+    QAction* mnuacerca = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private slots:
+    void Command2_Click();
+    void mnunuevo_Click();
+
+private:
+    void createWordArea();
+    void createCommandRow();
+    void createKeyboard();
+    void createScoreRow();
+    void createPictureArea();
+    void createMenu();
+    void setTabOrder();
+    void connectEvents();
+
+    void Form_Unload();
+    void Form_GotFocus();
+
+    // New-game set-up
+    void resetGame();
+    bool chooseCategory();
+    QString dealEntry();
+    void showPhrase(const QString& phrase);
+    bool Modo() const;
+    void endEmptyGame(const QString& message);
+
+    QString settingsFile() const;
+    QString categoryFile() const;
+    void guardar(const QString& file, const QString& section, const QString& key,
+                 const QString& value);
+    void showScores();
+
+    // Game play
+    void playCharacter(std::int16_t index);
+    void countFailure();
+    void showResult(const ImageControl& picture);
+    void centreForm2();
+    void countInStatistics(const QString& key);
+
+    QString m_appFolder;
+    Platform& m_platform;
+    ClientArea* m_client = nullptr;
+
+    // Fields of the game in progress
+    QString Palabra;
+    std::int16_t Fallos = 0;
+    bool Terminada = false;
+    QString CuentaActual;
+    QString CategoriaActual;
+    std::int16_t Colocada = 0;
+
+    // The numbers the score labels show
+    double m_score = 0;
+    double m_total = 0;
+};

@@ -1,0 +1,207 @@
+// Controls of the main window, placed as designed in twips.
+#include "app/Colors.h"
+#include "app/Controls.h"
+#include "app/Fonts.h"
+#include "app/Form1.h"
+#include "app/Twips.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+
+struct Key {
+    int code;
+    const char* caption;
+};
+
+// Two rows of the on-screen keyboard; an index is its character's code.
+constexpr Key upperRow[] = {
+    {65, "A"}, {66, "B"}, {67, "C"}, {68, "D"}, {69, "E"}, {70, "F"}, {71, "G"},
+    {72, "H"}, {73, "I"}, {74, "J"}, {75, "K"}, {76, "L"}, {77, "M"}, {78, "N"},
+    {209, "\u00D1"}, {79, "O"}, {80, "P"}, {81, "Q"}, {82, "R"},
+};
+constexpr Key lowerRow[] = {
+    {83, "S"}, {84, "T"}, {85, "U"}, {86, "V"}, {87, "W"}, {88, "X"},
+    {89, "Y"}, {90, "Z"}, {48, "0"}, {49, "1"}, {50, "2"}, {51, "3"},
+    {52, "4"}, {53, "5"}, {54, "6"}, {55, "7"}, {56, "8"}, {57, "9"},
+};
+
+bool isVowel(int code)
+{
+    return code == 'A' || code == 'E' || code == 'I' || code == 'O' || code == 'U';
+}
+
+bool isDigit(int code) { return code >= '0' && code <= '9'; }
+
+template <class Control>
+Control* named(Control* control, const char* name)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& caption, const QRect& twipsRect,
+              const QFont& font, Qt::Alignment alignment = Qt::AlignLeft)
+{
+    auto* control = named(new QLabel(caption, parent), name);
+    control->setGeometry(twipsRect);
+    control->setFont(font);
+    control->setAlignment(alignment | Qt::AlignTop);
+    return control;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top,
+                    int width, int height, const QFont& font)
+{
+    auto* control = named(new QPushButton(caption, parent), name);
+    control->setGeometry(twips::rect(left, top, width, height));
+    control->setFont(font);
+    return control;
+}
+
+void setButtonColour(QPushButton* control, QRgb colour)
+{
+    QPalette colours = control->palette();
+    colours.setColor(QPalette::Button, QColor(colour));
+    control->setPalette(colours);
+}
+
+} // namespace
+
+void Form1::createWordArea()
+{
+    Shape1 = named(new ShapeControl(m_client, twips::rect(120, 120, 4575, 375), Qt::white),
+                   "Shape1");
+    Line4 = named(new LineControl(m_client, 120, 120, 4680, 120), "Line4");
+    Line2 = named(new LineControl(m_client, 120, 120, 120, 480), "Line2");
+    Line3 = named(new LineControl(m_client, 4680, 480, 4680, 120), "Line3");
+    Line1 = named(new LineControl(m_client, 120, 480, 4680, 480), "Line1");
+
+    Text1 = named(new QLineEdit(m_client), "Text1");
+    Text1->setGeometry(twips::rect(165, 180, 4455, 225));
+    Text1->setFrame(false);
+    Text1->setReadOnly(true);
+    Text1->setFont(fixedsys());
+    Text1->setTextMargins(0, 0, 0, 0);
+    Text1->setContentsMargins(0, 0, 0, 0);
+    QPalette display = Text1->palette();
+    display.setColor(QPalette::Base, Qt::white);
+    Text1->setPalette(display);
+
+    Label9 = label(m_client, "Label9", QString(), twips::rect(165, 315, 4590, 135), fixedsys());
+
+    // Lies over the whole word area so that its tool tip shows anywhere on it.
+    Label10 = label(m_client, "Label10", QString(), twips::rect(120, 120, 4575, 375), font());
+}
+
+void Form1::createCommandRow()
+{
+    // The command row sits between the word area and the keyboard.
+    constexpr int top = 600;
+    const QFont font = tahoma(8.25);
+    Command4 = button(m_client, "Command4", QStringLiteral("Resolver"), 120, top, 1335, 255, font);
+    Command2 =
+        button(m_client, "Command2", QStringLiteral("Nueva Partida"), 1680, top, 1455, 255, font);
+    Command1 =
+        button(m_client, "Command1", QStringLiteral("Acerca de..."), 3360, top, 1335, 255, font);
+}
+
+void Form1::createKeyboard()
+{
+    const QFont font = tahoma(9.75);
+    const auto addRow = [&](const auto& row, int firstLeft, int top) {
+        int left = firstLeft;
+        for (const Key& key : row) {
+            auto* control = button(m_client, "Command3", QString::fromUtf8(key.caption), left, top,
+                                   255, 255, font);
+            control->setProperty("Index", key.code);
+            if (isVowel(key.code))
+                setButtonColour(control, colors::vowelButton);
+            else if (isDigit(key.code))
+                setButtonColour(control, colors::digitButton);
+            Command3.add(key.code, control);
+            left += 240;
+        }
+    };
+    addRow(upperRow, 120, 960);
+    addRow(lowerRow, 240, 1200);
+}
+
+void Form1::createScoreRow()
+{
+    const QFont bold = tahoma(8.25, true);
+    constexpr int top = 1560;
+    constexpr int height = 255;
+    Label5 = label(m_client, "Label5", QStringLiteral("Puntuación:"),
+                   twips::rect(120, top, 975, height), bold);
+    Label6 = label(m_client, "Label6", QStringLiteral("0"), twips::rect(1200, top, 495, height),
+                   bold, Qt::AlignRight);
+    Label7 = label(m_client, "Label7", QStringLiteral("Total:"),
+                   twips::rect(1920, top, 615, height), bold);
+    Label8 = label(m_client, "Label8", QStringLiteral("0"), twips::rect(2520, top, 735, height),
+                   bold, Qt::AlignRight);
+    Label2 = label(m_client, "Label2", QStringLiteral("Fallos:"),
+                   twips::rect(3600, top, 855, height), bold);
+    Label4 = label(m_client, "Label4", QStringLiteral("0"), twips::rect(4440, top, 255, height),
+                   bold, Qt::AlignRight);
+
+    Label1 = label(m_client, "Label1", QStringLiteral("Letras Utilizadas:"),
+                   twips::rect(120, 1920, 4575, 255), tahoma(8.25));
+    Label3 = label(m_client, "Label3", QString(), twips::rect(120, 2160, 4575, 255), bold);
+}
+
+void Form1::createPictureArea()
+{
+    Line5 = named(new LineControl(m_client, 4800, 2520, 0, 2520), "Line5");
+    Image1 = named(new ImageControl(m_client, twips::rect(0, 2520, 4800, 3600), false), "Image1");
+
+    constexpr int lefts[] = {240, 600, 960, 1320, 1680, 2040};
+    for (std::size_t n = 0; n < I.size(); ++n) {
+        I[n] = new ImageControl(m_client, twips::rect(lefts[n], 2640, 300, 300), true);
+        I[n]->setObjectName(QStringLiteral("I%1").arg(n));
+        I[n]->hide();
+    }
+
+    Text3 = named(new QLineEdit(QStringLiteral("Text3"), m_client), "Text3");
+    Text3->setGeometry(twips::rect(600, 4320, 3855, 285));
+    Text3->hide();
+}
+
+void Form1::createMenu()
+{
+    const auto item = [](QMenu* menu, const char* name, const QString& caption) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QString::fromLatin1(name));
+        return action;
+    };
+
+    mnujuego = named(menuBar()->addMenu(QStringLiteral("&Juego")), "mnujuego");
+    mnunuevo = item(mnujuego, "mnunuevo", QStringLiteral("&Nuevo Juego"));
+    mnuCategorias = item(mnujuego, "mnuCategorias", QStringLiteral("&Categorias"));
+    mnuestadisticas = item(mnujuego, "mnuestadisticas", QStringLiteral("&Estadísticas"));
+    mnuskins = item(mnujuego, "mnuskins", QStringLiteral("&Skins"));
+
+    mnuayuda = named(menuBar()->addMenu(QStringLiteral("&Ayuda")), "mnuayuda");
+    mnuayuda2 = item(mnuayuda, "mnuayuda2", QStringLiteral("&Ayuda"));
+    mnuguion = mnuayuda->addSeparator();
+    mnuguion->setObjectName(QStringLiteral("mnuguion"));
+    mnuagradecimientos = item(mnuayuda, "mnuagradecimientos", QStringLiteral("A&gradecimientos"));
+    mnuacerca = item(mnuayuda, "mnuacerca", QStringLiteral("&Acerca de..."));
+}
+
+void Form1::setTabOrder()
+{
+    // "Nueva Partida" comes first, so it holds the focus when the window opens.
+    QList<QWidget*> order{Command2, Text1};
+    for (const Key& key : upperRow)
+        order.append(&Command3(key.code));
+    for (const Key& key : lowerRow)
+        order.append(&Command3(key.code));
+    order.append({Command4, Command1});
+    for (qsizetype n = 1; n < order.size(); ++n)
+        QWidget::setTabOrder(order[n - 1], order[n]);
+}

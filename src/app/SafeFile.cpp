@@ -1,0 +1,143 @@
+#include "app/SafeFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+
+#include <filesystem>
+#include <system_error>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace safefile {
+namespace {
+
+bool flushToDisk(QFile& file)
+{
+    if (!file.flush())
+        return false;
+#ifdef Q_OS_WIN
+    return _commit(file.handle()) == 0;
+#else
+    return ::fsync(file.handle()) == 0;
+#endif
+}
+
+// The temporary copy; it is removed unless it was moved into place.
+class PendingFile {
+public:
+    explicit PendingFile(const QString& path) : m_file(path) {}
+    ~PendingFile()
+    {
+        if (!m_placed)
+            m_file.remove();
+    }
+    PendingFile(const PendingFile&) = delete;
+    PendingFile& operator=(const PendingFile&) = delete;
+
+    bool write(const QByteArray& bytes, QFileDevice::Permissions permissions)
+    {
+        // Only a writer that was killed can have left one behind: the lock is ours.
+        QFile::remove(m_file.fileName());
+        if (!m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
+            m_file.write(bytes) != bytes.size() || !flushToDisk(m_file))
+            return false;
+        m_file.close();
+        return m_file.error() == QFileDevice::NoError &&
+               (permissions == 0 || m_file.setPermissions(permissions));
+    }
+
+    bool moveOver(const QString& target)
+    {
+        std::error_code error;
+        std::filesystem::rename(m_file.filesystemFileName(), QFile(target).filesystemFileName(),
+                                error);
+        m_placed = !error;
+        return m_placed;
+    }
+
+private:
+    QFile m_file;
+    bool m_placed = false;
+};
+
+#ifndef Q_OS_WIN
+class FolderHandle {
+public:
+    explicit FolderHandle(const QString& folder)
+        : m_fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY))
+    {
+    }
+    ~FolderHandle()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    FolderHandle(const FolderHandle&) = delete;
+    FolderHandle& operator=(const FolderHandle&) = delete;
+
+    void sync() const
+    {
+        if (m_fd >= 0)
+            ::fsync(m_fd);
+    }
+
+private:
+    int m_fd;
+};
+#endif
+
+// The rename is only lasting once the folder entry is on the disk too. It has
+// already happened, so a folder that cannot be synced does not undo the write.
+void syncFolder([[maybe_unused]] const QString& path)
+{
+#ifndef Q_OS_WIN
+    FolderHandle(QFileInfo(path).absolutePath()).sync();
+#endif
+}
+
+} // namespace
+
+std::optional<QByteArray> readAll(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+bool replace(const QString& path, const Change& change, std::chrono::milliseconds lockTimeout)
+{
+    // A lock left by a killed process is taken over: QLockFile sees that its
+    // owner is gone.
+    QLockFile lock(path + QStringLiteral(".lck"));
+    if (!lock.tryLock(lockTimeout))
+        return false;
+
+    const QFileInfo info(path);
+    const std::optional<QByteArray> current = readAll(path);
+    // A file that is there but cannot be read must not become an empty one, and
+    // a read-only file stays as it is, as on Windows.
+    if (info.exists() && (!current || !info.isWritable()))
+        return false;
+    const std::optional<QByteArray> replacement = change(current.value_or(QByteArray()));
+    if (!replacement)
+        return false;
+
+    PendingFile pending(path + QStringLiteral(".tmp"));
+    if (!pending.write(*replacement, info.exists() ? info.permissions() : QFileDevice::Permissions())
+        || !pending.moveOver(path))
+        return false;
+    syncFolder(path);
+    return true;
+}
+
+} // namespace safefile

@@ -1,0 +1,23 @@
+#include "game/Guess.h"
+
+namespace play {
+
+bool isVowel(int code)
+{
+    return code == 'A' || code == 'E' || code == 'I' || code == 'O' || code == 'U';
+}
+
+Reveal reveal(const QString& display, const QString& phrase, QChar c)
+{
+    Reveal result{display, 0};
+    const qsizetype length = qMin(display.size(), phrase.size());
+    for (qsizetype p = 0; p < length; ++p) {
+        if (display[p] == ' ' && phrase[p] == c) {
+            result.display[p] = c;
+            ++result.hits;
+        }
+    }
+    return result;
+}
+
+} // namespace play

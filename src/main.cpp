@@ -1,0 +1,20 @@
+#include "app/Fonts.h"
+#include "app/Form1.h"
+#include "app/Platform.h"
+
+#include <QApplication>
+
+int main(int, char** argv)
+{
+    // The game takes no command line: Qt is shown the program name only.
+    int programNameOnly = 1;
+    QApplication app(programNameOnly, argv);
+    // One style everywhere, so that coloured buttons look alike on every desktop.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    registerDesignFonts();
+
+    DesktopPlatform platform;
+    Form1 form1(QCoreApplication::applicationDirPath(), platform);
+    form1.show();
+    return app.exec();
+}

@@ -1,0 +1,36 @@
+#include "skins/SkinFiles.h"
+
+#include "app/AppPath.h"
+#include "app/Module1.h"
+
+#include <QImageReader>
+
+namespace skins {
+
+QString currentName(const QString& appFolder)
+{
+    return LeerIni(joinPath(appFolder, QStringLiteral("Datos.ini")), QStringLiteral("Config"),
+                   QStringLiteral("Skin"));
+}
+
+QString folder(const QString& appFolder, const QString& name)
+{
+    return joinPath(appFolder, QStringLiteral("Skins\\")) + name + '\\';
+}
+
+std::optional<QPixmap> loadPicture(const QString& file)
+{
+    const std::optional<QString> path = nativePath(file);
+    if (!path)
+        return std::nullopt;
+    QImageReader reader(*path);
+    const QSize size = reader.size();
+    if (!size.isValid() || size.width() > maxPictureSide || size.height() > maxPictureSide)
+        return std::nullopt;
+    QImage image;
+    if (!reader.read(&image))
+        return std::nullopt;
+    return QPixmap::fromImage(image);
+}
+
+} // namespace skins

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+
+#include <optional>
+
+// Where skins live and how their pictures are read.
+namespace skins {
+
+// The skin named in the settings file, read afresh.
+QString currentName(const QString& appFolder);
+// folder + "\Skins\" + name + "\".
+QString folder(const QString& appFolder, const QString& name);
+
+// Pictures beyond this size in either direction are refused as unreadable, so
+// a crafted header cannot exhaust memory.
+constexpr int maxPictureSide = 4096;
+
+// A picture read from a program path; no value when it is missing or unreadable.
+std::optional<QPixmap> loadPicture(const QString& file);
+
+} // namespace skins

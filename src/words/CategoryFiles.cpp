@@ -1,0 +1,69 @@
+#include "words/CategoryFiles.h"
+
+#include "app/AppPath.h"
+#include "app/Numbers.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <limits>
+
+namespace categories {
+
+bool isSafeName(const QString& name)
+{
+    return !name.isEmpty() && !name.contains('\\') && !name.contains('/') &&
+           !name.contains(QStringLiteral("..")) && !name.contains(QChar(0));
+}
+
+QString folder(const QString& appFolder) { return joinPath(appFolder, QStringLiteral("Categorias")); }
+
+QString file(const QString& appFolder, const QString& name)
+{
+    return folder(appFolder) + '\\' + name + QStringLiteral(".ini");
+}
+
+bool exists(const QString& appFolder, const QString& name)
+{
+    if (!isSafeName(name))
+        return false;
+    const std::optional<QString> path = nativePath(file(appFolder, name));
+    return path && QFileInfo(*path).isFile();
+}
+
+QStringList names(const QString& appFolder)
+{
+    const std::optional<QString> path = nativePath(folder(appFolder));
+    if (!path)
+        return {};
+    QDir dir(*path);
+    dir.setNameFilters({QStringLiteral("*.ini")});
+    dir.setFilter(QDir::Files | QDir::Readable);
+    dir.setSorting(QDir::Name | QDir::IgnoreCase);
+    QStringList result;
+    for (const QString& fileName : dir.entryList())
+        result.append(fileName.chopped(4));
+    return result;
+}
+
+std::int16_t storedCount(const QString& text)
+{
+    const std::optional<double> number = numberFromText(text);
+    if (!number)
+        return 0;
+    constexpr double low = std::numeric_limits<std::int16_t>::min();
+    constexpr double high = std::numeric_limits<std::int16_t>::max();
+    return *toInteger16(std::clamp(*number, low, high));
+}
+
+double storedNumber(const QString& text) { return numberFromText(text).value_or(0); }
+
+std::int16_t raisedCount(const QString& text)
+{
+    const std::int16_t count = storedCount(text);
+    constexpr std::int16_t top = std::numeric_limits<std::int16_t>::max();
+    return count == top ? top : static_cast<std::int16_t>(count + 1);
+}
+
+} // namespace categories

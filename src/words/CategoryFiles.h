@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <optional>
+
+// Where categories live and how their stored numbers are read.
+namespace categories {
+
+// A name taken from the settings or a list must stay inside the folder.
+bool isSafeName(const QString& name);
+
+// The folder of the category files: folder + "\Categorias".
+QString folder(const QString& appFolder);
+// folder + "\Categorias\" + name + ".ini".
+QString file(const QString& appFolder, const QString& name);
+bool exists(const QString& appFolder, const QString& name);
+
+// Names of the "*.ini" files of the folder, without ".ini", by file name.
+QStringList names(const QString& appFolder);
+
+// A stored whole number; a missing, empty or non-numeric value counts as 0,
+// one beyond the 16-bit range as the nearest end of it.
+std::int16_t storedCount(const QString& text);
+// A stored number of any size, 0 when missing or not a number.
+double storedNumber(const QString& text);
+// A counter raised by one; one already at 32767 stays there.
+std::int16_t raisedCount(const QString& text);
+
+} // namespace categories

@@ -1,0 +1,78 @@
+#include "words/Phrase.h"
+
+#include <limits>
+
+namespace phrase {
+
+std::int16_t nextEntry(std::int16_t counter)
+{
+    if (counter == std::numeric_limits<std::int16_t>::max())
+        return 1;
+    return static_cast<std::int16_t>(counter + 1);
+}
+
+QString entryKey(std::int16_t number) { return QString::number(number) + 'A'; }
+
+Entry withoutHint(const QString& upperEntry)
+{
+    static const struct {
+        const char* mark;
+        const char* tip;
+    } hints[] = {
+        {"(EN)", "Título integro en Inglés"},
+        {"(IT)", "Título integro en Italiano"},
+        {"(FR)", "Título integro en Francés"},
+    };
+
+    Entry entry{upperEntry, QString()};
+    for (const auto& hint : hints) {
+        if (entry.phrase.endsWith(QLatin1String(hint.mark))) {
+            entry.phrase.chop(4);
+            entry.hint = QString::fromUtf8(hint.tip);
+        }
+    }
+    if (!entry.hint.isEmpty()) {
+        while (entry.phrase.endsWith(' '))
+            entry.phrase.chop(1);
+    }
+    return entry;
+}
+
+bool isShownFromStart(QChar ch)
+{
+    return ch == ' ' || ch == ':' || ch == ',' || ch == '.' || ch == '-';
+}
+
+Masked mask(const QString& phrase)
+{
+    Masked masked;
+    masked.display.reserve(phrase.size());
+    masked.dashes.reserve(phrase.size());
+    for (const QChar ch : phrase) {
+        masked.dashes.append(ch == ' ' ? ' ' : '-');
+        masked.display.append(isShownFromStart(ch) ? ch : QChar(' '));
+        if (ch >= '0' && ch <= '9')
+            masked.hasDigit = true;
+    }
+    return masked;
+}
+
+bool isUntouched(const QString& display)
+{
+    for (const QChar ch : display) {
+        if (ch != '_' && !isShownFromStart(ch))
+            return false;
+    }
+    return true;
+}
+
+QString withFirstShown(const QString& display, const QString& phrase)
+{
+    if (display.isEmpty() || phrase.isEmpty())
+        return display;
+    QString shown = display;
+    shown[0] = phrase[0];
+    return shown;
+}
+
+} // namespace phrase

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+// Turning a stored entry into the hidden phrase and its masked display.
+namespace phrase {
+
+// The entry after the one the counter names; past 32767 dealing starts again.
+std::int16_t nextEntry(std::int16_t counter);
+// The key of an entry in [Contenido]: 12 is "12A".
+QString entryKey(std::int16_t number);
+
+struct Entry {
+    QString phrase;
+    QString hint; // the tool tip of a language hint, or ""
+};
+
+// Cuts "(EN)", "(IT)" and "(FR)" off the end of an upper-cased entry, tested
+// in that order, a later one overriding the tool tip. The blanks a cut leaves
+// at the end go too, so the phrase can be typed as it is shown.
+Entry withoutHint(const QString& upperEntry);
+
+// Blanks and these marks are shown from the start of a game.
+bool isShownFromStart(QChar ch);
+
+struct Masked {
+    QString display; // the shown characters, a blank for each hidden one
+    QString dashes;  // a dash under every position that is not a blank
+    bool hasDigit = false;
+};
+
+Masked mask(const QString& phrase);
+
+// True while the display shows no letter or digit yet (only blanks and marks).
+bool isUntouched(const QString& display);
+
+// The display with the phrase's first character shown, for easy categories.
+QString withFirstShown(const QString& display, const QString& phrase);
+
+} // namespace phrase

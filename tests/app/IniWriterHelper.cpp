@@ -1,0 +1,39 @@
+// Writes to an INI file from a process of its own, for the tests of the lock.
+//   write <file> <prefix> <count> <keys>: sets <prefix><i % keys> to i, for i below count
+//   hang <file>: takes the file's lock, says "locked" and waits to be killed
+#include "app/Module1.h"
+#include "app/SafeFile.h"
+
+#include <QStringList>
+
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+int main(int argc, char** argv)
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+
+    if (args.size() == 2 && args[0] == "hang") {
+        safefile::replace(args[1], [](const QByteArray&) -> std::optional<QByteArray> {
+            std::puts("locked");
+            std::fflush(stdout);
+            for (;;)
+                std::this_thread::sleep_for(std::chrono::hours(1));
+        });
+        return 1;
+    }
+    if (args.size() == 5 && args[0] == "write") {
+        const int keys = args[4].toInt();
+        bool allWritten = true;
+        for (int i = 0; i < args[3].toInt(); ++i)
+            allWritten &= EscribirIni(args[1], "Carga", args[2] + QString::number(i % keys),
+                                      QString::number(i));
+        return allWritten ? 0 : 1;
+    }
+    std::fputs("usage: ini_writer_helper write <file> <prefix> <count> <keys> | hang <file>\n",
+               stderr);
+    return 2;
+}

@@ -1,0 +1,131 @@
+#include "QtPrinters.h"
+#include "app/Module1.h"
+#include "app/SafeFile.h"
+#include "support/TempAppFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+namespace {
+
+const QByteArray original = "; mío\n[Config]\r\nSkin=Azul\r\n";
+
+// Gives a folder its permissions back when the test is over, however it ends.
+class PermissionsRestorer {
+public:
+    explicit PermissionsRestorer(QString path)
+        : m_path(std::move(path)), m_permissions(QFile::permissions(m_path))
+    {
+    }
+    ~PermissionsRestorer() { QFile::setPermissions(m_path, m_permissions); }
+
+private:
+    QString m_path;
+    QFile::Permissions m_permissions;
+};
+
+QStringList entries(const TempAppFolder& app)
+{
+    return QDir(app.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
+} // namespace
+
+// Would catch a temporary file left behind, or the leftover of a killed writer
+// blocking the next write or getting into it.
+TEST(SafeFile, ReplacementLeavesOnlyTheNewFile)
+{
+    TempAppFolder app;
+    app.write("datos.ini", original);
+    app.write("datos.ini.tmp", "restos de un escritor muerto");
+
+    EXPECT_TRUE(EscribirIni(app.programPath("datos.ini"), "Config", "Skin", "Rojo"));
+    EXPECT_EQ(app.read("datos.ini"), "; mío\n[Config]\r\nSkin=Rojo\r\n");
+    EXPECT_EQ(entries(app), QStringList{"datos.ini"});
+}
+
+// Would catch a failed write reported as done, or one that leaves the file
+// half written.
+TEST(SafeFile, FailedWriteLeavesTheFileAsItWas)
+{
+    TempAppFolder app;
+    app.write("datos.ini", original);
+    app.write("datos.ini.tmp/ocupado", "");
+
+    EXPECT_FALSE(EscribirIni(app.programPath("datos.ini"), "Config", "Skin", "Rojo"));
+    EXPECT_EQ(app.read("datos.ini"), original);
+    EXPECT_FALSE(safefile::replace(app.nativeFile("nuevo.ini"),
+                                   [](const QByteArray&) { return std::nullopt; }));
+    EXPECT_FALSE(app.exists("nuevo.ini"));
+}
+
+// Would catch a write into a folder or a file the user made read-only.
+TEST(SafeFile, ReadOnlyPlacesAreLeftAlone)
+{
+    TempAppFolder app;
+    app.write("datos.ini", original);
+    const PermissionsRestorer restorer(app.path());
+    QFile::setPermissions(app.path(), QFile::ReadOwner | QFile::ExeOwner);
+    if (QFile probe(app.nativeFile("sonda")); probe.open(QIODevice::WriteOnly))
+        GTEST_SKIP() << "permissions do not bind this user (root?)";
+
+    EXPECT_FALSE(EscribirIni(app.programPath("datos.ini"), "Config", "Skin", "Rojo"));
+    EXPECT_EQ(app.read("datos.ini"), original);
+
+    QFile::setPermissions(app.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(app.nativeFile("datos.ini"), QFile::ReadOwner);
+    EXPECT_FALSE(EscribirIni(app.programPath("datos.ini"), "Config", "Skin", "Rojo"));
+    EXPECT_EQ(app.read("datos.ini"), original);
+}
+
+// Would catch a write that ignores another writer's lock, or a lock left by a
+// killed writer blocking every later write.
+TEST(SafeFile, LockIsHonouredAndTakenOverFromAKilledWriter)
+{
+    TempAppFolder app;
+    app.write("datos.ini", original);
+    QProcess writer;
+    writer.start(INI_WRITER_HELPER, {"hang", app.nativeFile("datos.ini")});
+    ASSERT_TRUE(writer.waitForReadyRead(10000));
+
+    const auto setSkin = [](const QByteArray&) { return std::optional<QByteArray>("x"); };
+    EXPECT_FALSE(safefile::replace(app.nativeFile("datos.ini"), setSkin,
+                                   std::chrono::milliseconds(300)));
+    writer.kill();
+    ASSERT_TRUE(writer.waitForFinished(10000));
+    ASSERT_TRUE(app.exists("datos.ini.lck"));
+
+    EXPECT_TRUE(EscribirIni(app.programPath("datos.ini"), "Config", "Skin", "Rojo"));
+    EXPECT_EQ(LeerIni(app.programPath("datos.ini"), "Config", "Skin"), u"Rojo");
+}
+
+// Would catch lost updates: two processes that read, change and write the
+// same file without one lock around it.
+TEST(SafeFile, TwoProcessesWritingAtOnceLoseNothing)
+{
+    TempAppFolder app;
+    const QString file = app.programPath("datos.ini");
+    const int writes = 250;
+    const int keys = 10;
+    QProcess first;
+    QProcess second;
+    for (auto [process, prefix] : {std::pair{&first, "A"}, std::pair{&second, "B"}})
+        process->start(INI_WRITER_HELPER,
+                       {"write", file, prefix, QString::number(writes), QString::number(keys)});
+
+    for (QProcess* process : {&first, &second}) {
+        ASSERT_TRUE(process->waitForFinished(120000));
+        EXPECT_EQ(process->exitCode(), 0) << process->readAllStandardError().toStdString();
+    }
+    for (const char* prefix : {"A", "B"}) {
+        for (int key = 0; key < keys; ++key)
+            EXPECT_EQ(LeerIni(file, "Carga", prefix + QString::number(key)),
+                      QString::number(writes - keys + key));
+    }
+    EXPECT_EQ(app.read("datos.ini").count('\n'), 1 + 2 * keys);
+}

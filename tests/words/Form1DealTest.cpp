@@ -1,0 +1,260 @@
+#include "app/Form1.h"
+#include "app/Module1.h"
+#include "support/FakePlatform.h"
+#include "support/TempAppFolder.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class Form1Deal : public ::testing::Test {
+protected:
+    TempAppFolder folder;
+    FakePlatform platform;
+    std::unique_ptr<Form1> form;
+
+    void settings(const char* category)
+    {
+        folder.write("datos.ini", iniText({"[Config]", category, "Skin=Clasico"}));
+    }
+
+    void category(const QString& name, const char* cuenta, std::initializer_list<const char*> entries,
+                  const char* modo = "Modo=0")
+    {
+        QByteArray text = iniText({"[Datos]", cuenta, modo, "[Contenido]"});
+        int number = 1;
+        for (const char* entry : entries)
+            text += QByteArray::number(number++) + "A=" + iniText({entry});
+        text += iniText({"[Est]", "Ganadas=0", "Perdidas=0", "MaxPunt=0"});
+        folder.write("Categorias/" + name + ".ini", text);
+    }
+
+    QString stored(const QString& name, const char* section, const char* key) const
+    {
+        return LeerIni(folder.programPath("Categorias/" + name + ".ini"), section, key);
+    }
+
+    Form1& start()
+    {
+        form = std::make_unique<Form1>(folder.path(), platform);
+        return *form;
+    }
+
+    void newGame() { form->Command2->click(); }
+    QString display() const { return form->Text1->text(); }
+    QString dashes() const { return form->Label9->text(); }
+    QString tip() const { return form->Label10->toolTip(); }
+    QRgb colourOf(int code) const
+    {
+        return form->Command3(code).palette().color(QPalette::Button).rgb();
+    }
+};
+
+} // namespace
+
+// Entries must come strictly in order, the counter naming the one dealt, and
+// start again at 1A after the last.
+TEST_F(Form1Deal, DealsEntriesInOrderAndStartsAgainAfterTheLast)
+{
+    settings("Categoria=Animales");
+    category("Animales", "Cuenta=0", {"perro", "gato", "loro"});
+
+    start();
+    EXPECT_EQ(form->palabra(), "PERRO");
+    EXPECT_EQ(stored("Animales", "Datos", "Cuenta"), "1");
+    newGame();
+    EXPECT_EQ(form->palabra(), "GATO");
+    form->mnunuevo->trigger();
+    EXPECT_EQ(form->palabra(), "LORO");
+    EXPECT_EQ(stored("Animales", "Datos", "Cuenta"), "3");
+    newGame();
+    EXPECT_EQ(form->palabra(), "PERRO");
+    EXPECT_EQ(stored("Animales", "Datos", "Cuenta"), "1");
+    EXPECT_EQ(form->cuentaActual(), "1");
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+// A gap ends the list, an empty entry or one that is only a hint restarts
+// the set-up at 1A, and a counter out of range or unreadable deals 1A.
+TEST_F(Form1Deal, GapsEmptyEntriesAndBadCountersLeadBackToTheFirstEntry)
+{
+    settings("Categoria=Lista");
+    folder.write("Categorias/Lista.ini",
+                 iniText({"[Datos]", "Cuenta=1", "Modo=0", "[Contenido]", "1A=uno", "2A=dos",
+                          "4A=cuatro", "[Est]"}));
+    start();
+    EXPECT_EQ(form->palabra(), "DOS");
+    newGame();
+    EXPECT_EQ(form->palabra(), "UNO");
+    EXPECT_EQ(stored("Lista", "Datos", "Cuenta"), "1");
+
+    category("Lista", "Cuenta=1", {"uno", "(EN)", "tres"});
+    newGame();
+    EXPECT_EQ(form->palabra(), "UNO");
+
+    for (const char* counter : {"Cuenta=32767", "Cuenta=abc", "Cuenta=", "[Nada]"}) {
+        category("Lista", counter, {"uno", "dos"});
+        newGame();
+        EXPECT_EQ(form->palabra(), "UNO") << counter;
+        EXPECT_EQ(stored("Lista", "Datos", "Cuenta"), "1") << counter;
+    }
+    category("Lista", "Cuenta= 1 ", {"uno", "dos"});
+    newGame();
+    EXPECT_EQ(form->palabra(), "DOS");
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+// The phrase is shown in capitals; hints become the word area's tool tip and
+// leave no blank behind, so the display has exactly the phrase's cells.
+TEST_F(Form1Deal, HintsBecomeTheToolTipAndCapitalsTheHiddenPhrase)
+{
+    settings("Categoria=Cine");
+    category("Cine", "Cuenta=0",
+             {"El gato (en)", "La strada (IT)", "X (IT)(EN)", "Les choristes (Fr)", "ñandú"});
+    start();
+    EXPECT_EQ(form->palabra(), "EL GATO");
+    EXPECT_EQ(display(), "       ");
+    EXPECT_EQ(dashes(), "-- ----");
+    EXPECT_EQ(tip(), QString::fromUtf8("Título integro en Inglés"));
+    newGame();
+    EXPECT_EQ(form->palabra(), "LA STRADA");
+    EXPECT_EQ(tip(), QString::fromUtf8("Título integro en Italiano"));
+    newGame();
+    EXPECT_EQ(form->palabra(), "X");
+    EXPECT_EQ(tip(), QString::fromUtf8("Título integro en Italiano"));
+    newGame();
+    EXPECT_EQ(tip(), QString::fromUtf8("Título integro en Francés"));
+    newGame();
+    EXPECT_EQ(form->palabra(), QString::fromUtf8("ÑANDÚ"));
+    EXPECT_EQ(form->Text3->text(), QString::fromUtf8("ÑANDÚ"));
+    EXPECT_TRUE(tip().isEmpty());
+    EXPECT_EQ(dashes(), "-----");
+}
+
+// Digits light up the digit keys only for a phrase that holds one; an easy
+// category shows the first character, whatever it is.
+TEST_F(Form1Deal, DigitKeysAndEasyModeFollowThePhrase)
+{
+    settings("Categoria=Fechas");
+    category("Fechas", "Cuenta=0", {"la casa, 2", "sin numeros", "\" empieza en blanco\""}, "Modo=1");
+    start();
+    EXPECT_EQ(display(), "L      ,  ");
+    EXPECT_EQ(dashes(), "-- ----- -");
+    const QRgb blue = qRgb(128, 128, 255);
+    const QRgb grey = qRgb(192, 192, 192);
+    for (int code = '0'; code <= '9'; ++code)
+        EXPECT_EQ(colourOf(code), blue);
+    EXPECT_EQ(colourOf('A'), qRgb(255, 128, 128));
+
+    newGame();
+    EXPECT_EQ(display(), "S          ");
+    for (int code = '0'; code <= '9'; ++code)
+        EXPECT_EQ(colourOf(code), grey);
+    newGame();
+    EXPECT_EQ(display()[0], ' ');
+
+    for (const char* modo : {"Modo=1.0", "Modo= 1"}) {
+        category("Fechas", "Cuenta=0", {"perro"}, modo);
+        newGame();
+        EXPECT_EQ(display(), "P    ") << modo;
+    }
+    for (const char* modo : {"Modo=", "Modo=2", "Modo=uno"}) {
+        category("Fechas", "Cuenta=0", {"perro"}, modo);
+        newGame();
+        EXPECT_EQ(display(), "     ") << modo;
+    }
+}
+
+// Without a usable setting the first category by file name is played and the
+// settings are left as they were; nothing is read outside the folder.
+TEST_F(Form1Deal, MissingOrUnsafeCategoryPlaysTheFirstOneByName)
+{
+    category("Zoo", "Cuenta=0", {"zeta"});
+    category("animales", "Cuenta=0", {"perro"});
+    folder.write("secreto.ini", iniText({"[Datos]", "Cuenta=0", "[Contenido]", "1A=clave"}));
+
+    for (const char* line : {"Categoria=Inexistente", "Categoria=", "Otra=1",
+                             "Categoria=..\\secreto", "Categoria=../secreto"}) {
+        settings(line);
+        const QByteArray before = folder.read("datos.ini");
+        start();
+        EXPECT_EQ(form->categoriaActual(), "animales") << line;
+        EXPECT_EQ(form->palabra(), "PERRO") << line;
+        EXPECT_EQ(folder.read("datos.ini"), before);
+        category("animales", "Cuenta=0", {"perro"});
+    }
+    EXPECT_EQ(LeerIni(folder.programPath("secreto.ini"), "Datos", "Cuenta"), "0");
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+// With nothing to deal the game says so once and stays over, and the set-up
+// never loops.
+TEST_F(Form1Deal, NoCategoryOrNoPhraseIsReportedAndEndsTheGame)
+{
+    settings("Categoria=Animales");
+    start();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].title, "Palabrino");
+    EXPECT_TRUE(platform.messages[0].text.contains("Categorias"));
+    EXPECT_TRUE(form->terminada());
+    EXPECT_TRUE(display().isEmpty());
+    form.reset();
+
+    platform.messages.clear();
+    folder.write("Categorias/Vacia.ini",
+                 iniText({"[Datos]", "Cuenta=5", "Modo=0", "[Contenido]", "2A=dos", "[Est]"}));
+    settings("Categoria=Vacia");
+    start();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(platform.messages[0].text.contains("Vacia"));
+    EXPECT_TRUE(form->terminada());
+    EXPECT_EQ(stored("Vacia", "Datos", "Cuenta"), "0");
+    form->close();
+    EXPECT_EQ(stored("Vacia", "Datos", "Cuenta"), "0");
+}
+
+// A phrase longer than the display must keep every cell visible and lined up
+// with its dash.
+TEST_F(Form1Deal, LongPhraseFitsTheDisplayCellForCell)
+{
+    settings("Categoria=Larga");
+    const QByteArray longPhrase(60, 'a');
+    folder.write("Categorias/Larga.ini",
+                 iniText({"[Datos]", "Cuenta=0", "Modo=0", "[Contenido]"}) + "1A=" + longPhrase +
+                     "\r\n2A=corta\r\n");
+    start();
+    const QFontMetrics cells(form->Text1->font());
+    EXPECT_LE(cells.horizontalAdvance(display()), form->Text1->width());
+    EXPECT_EQ(form->Text1->font(), form->Label9->font());
+    EXPECT_EQ(cells.horizontalAdvance(display()), cells.horizontalAdvance(dashes()));
+    newGame();
+    EXPECT_EQ(QFontMetrics(form->Text1->font()).horizontalAdvance('W'), 8);
+}
+
+// Closing during an untouched game hands its entry back; once anything is
+// uncovered (an easy category's first letter) the entry is gone for good.
+TEST_F(Form1Deal, ClosingHandsAnUntouchedEntryBack)
+{
+    settings("Categoria=Animales");
+    category("Animales", "Cuenta=0", {"perro", "gato"});
+    start();
+    newGame();
+    form->close();
+    EXPECT_EQ(stored("Animales", "Datos", "Cuenta"), "1");
+    start();
+    EXPECT_EQ(form->palabra(), "GATO");
+    form->close();
+
+    category("Animales", "Cuenta=0", {"perro", "gato"}, "Modo=1");
+    start();
+    form->close();
+    EXPECT_EQ(stored("Animales", "Datos", "Cuenta"), "1");
+    EXPECT_EQ(stored("Animales", "Est", "MaxPunt"), "0");
+}

@@ -1,0 +1,91 @@
+#include "words/CategoryFiles.h"
+#include "words/Phrase.h"
+
+#include <gtest/gtest.h>
+
+using phrase::mask;
+using phrase::withoutHint;
+
+// Hints must be cut in their order, the last one cut naming the tool tip, and
+// the blank before a hint must not stay behind to spoil a typed solution.
+TEST(PhraseHints, AreCutInOrderAndLeaveNoTrailingBlank)
+{
+    EXPECT_EQ(withoutHint("EL GATO (EN)").phrase, "EL GATO");
+    EXPECT_EQ(withoutHint("EL GATO (EN)").hint, QString::fromUtf8("Título integro en Inglés"));
+    EXPECT_EQ(withoutHint("LA DOLCE VITA (IT)").hint,
+              QString::fromUtf8("Título integro en Italiano"));
+    EXPECT_EQ(withoutHint("AMELIE (FR)").hint, QString::fromUtf8("Título integro en Francés"));
+
+    const phrase::Entry both = withoutHint("X (IT)(EN)");
+    EXPECT_EQ(both.phrase, "X");
+    EXPECT_EQ(both.hint, QString::fromUtf8("Título integro en Italiano"));
+
+    // Only the three hints, and only at the very end, are recognised.
+    EXPECT_EQ(withoutHint("EL GATO (DE)").phrase, "EL GATO (DE)");
+    EXPECT_EQ(withoutHint("(EN) EL GATO").phrase, "(EN) EL GATO");
+    EXPECT_EQ(withoutHint("HOLA ").phrase, "HOLA ");
+    EXPECT_TRUE(withoutHint("(EN)").phrase.isEmpty());
+    EXPECT_TRUE(withoutHint(" (FR)").phrase.isEmpty());
+}
+
+// The display hides every character but blanks and four marks; the dash row
+// tells hidden characters from blanks.
+TEST(PhraseMask, ShowsBlanksAndMarksAndDashesEveryOtherPosition)
+{
+    const phrase::Masked masked = mask("LA CASA, 2");
+    EXPECT_EQ(masked.display, "       ,  ");
+    EXPECT_EQ(masked.dashes, "-- ----- -");
+    EXPECT_TRUE(masked.hasDigit);
+
+    const phrase::Masked marks = mask(QString::fromUtf8("A:B.C-D ÁÑ?'"));
+    EXPECT_EQ(marks.display, QString::fromUtf8(" : . -      "));
+    EXPECT_EQ(marks.dashes, QString::fromUtf8("------- ----"));
+    EXPECT_FALSE(marks.hasDigit);
+
+    EXPECT_EQ(phrase::withFirstShown(masked.display, "LA CASA, 2"), "L      ,  ");
+    EXPECT_EQ(phrase::withFirstShown(" ", " "), " ");
+    EXPECT_EQ(phrase::withFirstShown("", ""), "");
+}
+
+// Closing hands an entry back only while nothing has been uncovered.
+TEST(PhraseMask, UntouchedMeansOnlyBlanksAndMarksShow)
+{
+    EXPECT_TRUE(phrase::isUntouched("       ,  "));
+    EXPECT_TRUE(phrase::isUntouched(""));
+    EXPECT_TRUE(phrase::isUntouched("_ -:."));
+    EXPECT_FALSE(phrase::isUntouched("L      ,  "));
+    EXPECT_FALSE(phrase::isUntouched("   7"));
+}
+
+// Counters are 16-bit: past the top the list starts again, and stored text in
+// a bad shape must not stop the game.
+TEST(EntryNumbers, WrapAtTheTopAndReadBadCountersAsZero)
+{
+    EXPECT_EQ(phrase::nextEntry(0), 1);
+    EXPECT_EQ(phrase::nextEntry(41), 42);
+    EXPECT_EQ(phrase::nextEntry(32767), 1);
+    EXPECT_EQ(phrase::entryKey(12), "12A");
+
+    EXPECT_EQ(categories::storedCount(""), 0);
+    EXPECT_EQ(categories::storedCount("abc"), 0);
+    EXPECT_EQ(categories::storedCount(" 7 "), 7);
+    EXPECT_EQ(categories::storedCount("3.5"), 4);
+    EXPECT_EQ(categories::storedCount("-5"), -5);
+    EXPECT_EQ(categories::storedCount("1e9"), 32767);
+    EXPECT_EQ(categories::raisedCount("9"), 10);
+    EXPECT_EQ(categories::raisedCount("32767"), 32767);
+    EXPECT_EQ(categories::raisedCount("x"), 1);
+    EXPECT_EQ(categories::storedNumber("2500"), 2500);
+    EXPECT_EQ(categories::storedNumber("nada"), 0);
+}
+
+// No category name may lead out of the application folder.
+TEST(CategoryNames, WithSeparatorsOrDotsAreRefused)
+{
+    EXPECT_TRUE(categories::isSafeName("Animales"));
+    EXPECT_TRUE(categories::isSafeName("Paises y capitales"));
+    EXPECT_FALSE(categories::isSafeName(""));
+    EXPECT_FALSE(categories::isSafeName("..\\datos"));
+    EXPECT_FALSE(categories::isSafeName("../../etc/passwd"));
+    EXPECT_FALSE(categories::isSafeName("sub\\Animales"));
+}
