@@ -9,7 +9,8 @@ PACKAGES := cmake g++ make pkg-config \
             qt6-base-dev libgl-dev \
             libgtest-dev libgmock-dev \
             libx11-dev xvfb xauth x11-utils xdotool \
-            fonts-wine fonts-dejavu-core
+            fonts-wine fonts-dejavu-core \
+            libchm-dev fp-utils
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -13,6 +13,8 @@ if(RESTORE)
 endif()
 
 file(GLOB_RECURSE shipped RELATIVE ${DATA_DIR} ${DATA_DIR}/*)
+# The help file's sources are compiled into ayuda.chm by the build instead.
+list(FILTER shipped EXCLUDE REGEX "^ayuda/")
 foreach(relative IN LISTS shipped)
     set(source ${DATA_DIR}/${relative})
     set(installed ${APP_DIR}/${relative})

@@ -4,7 +4,13 @@
 #include "app/Colors.h"
 #include "app/Controls.h"
 #include "app/Twips.h"
+#include "app/Platform.h"
+#include "dialogs/Form3.h"
+#include "dialogs/Form5.h"
+#include "dialogs/Form6.h"
+#include "dialogs/Form7.h"
 #include "skins/Form2.h"
+#include "skins/Form4.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -13,6 +19,11 @@
 
 Form1::Form1(const QString& appFolder, Platform& platform)
     : form2([this] { return new Form2(m_appFolder, Command2); }),
+      form3([this] { return new Form3(*this); }),
+      form4([this] { return new Form4(*this); }),
+      form5([this] { return new Form5(*this); }),
+      form6([this] { return new Form6(m_appFolder); }),
+      form7([] { return new Form7; }),
       m_appFolder(appFolder),
       m_platform(platform)
 {
@@ -58,20 +69,46 @@ void Form1::connectEvents()
     for (const auto& [index, key] : Command3)
         connect(key, &QPushButton::clicked, this, [this, index = index] { Command3_Click(index); });
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(mnunuevo, &QAction::triggered, this, &Form1::mnunuevo_Click);
+    connect(mnuCategorias, &QAction::triggered, this, &Form1::mnuCategorias_Click);
+    connect(mnuestadisticas, &QAction::triggered, this, &Form1::mnuestadisticas_Click);
+    connect(mnuskins, &QAction::triggered, this, &Form1::mnuskins_Click);
+    connect(mnuayuda2, &QAction::triggered, this, &Form1::mnuayuda2_Click);
+    connect(mnuagradecimientos, &QAction::triggered, this, &Form1::mnuagradecimientos_Click);
+    connect(mnuacerca, &QAction::triggered, this, &Form1::mnuacerca_Click);
 }
 
 void Form1::Form_Unload()
 {
     Repetiralabrir();
     form2.close();
+    form3.close();
+    form4.close();
+    form5.close();
+    form6.close();
+    form7.close();
 }
 
 void Form1::Form_GotFocus() { Command2->setFocus(); }
 
 void Form1::Command2_Click() { Form_Load(); }
 
+void Form1::Command1_Click() { form3.show(); }
+
 void Form1::mnunuevo_Click() { Command2_Click(); }
+
+void Form1::mnuCategorias_Click() { form5.show(); }
+
+void Form1::mnuestadisticas_Click() { form6.show(); }
+
+void Form1::mnuskins_Click() { form4.show(); }
+
+void Form1::mnuayuda2_Click() { m_platform.openHelp(this, QStringLiteral("ayuda.chm")); }
+
+void Form1::mnuagradecimientos_Click() { form7.show(); }
+
+void Form1::mnuacerca_Click() { form3.show(); }
 
 void Form1::closeEvent(QCloseEvent* event)
 {

@@ -10,6 +10,11 @@
 
 class ClientArea;
 class Form2;
+class Form3;
+class Form4;
+class Form5;
+class Form6;
+class Form7;
 class ImageControl;
 class LineControl;
 class Platform;
@@ -37,6 +42,7 @@ public:
     void Paracat();
     void Repetiralabrir();
     void Imagen();
+    void CargarSkin();
 
     // Game play
     void Command3_Click(std::int16_t Index);
@@ -44,8 +50,13 @@ public:
     void Command2_KeyDown(std::int16_t KeyCode, std::int16_t Shift);
     void Haganado();
 
-    // The result picture window, made on first use.
+    // The other windows, each made on first use and at most once.
     FormSlot<Form2> form2;
+    FormSlot<Form3> form3;
+    FormSlot<Form4> form4;
+    FormSlot<Form5> form5;
+    FormSlot<Form6> form6;
+    FormSlot<Form7> form7;
 
     // Fields of the game in progress, for the windows and tests that read them
     const QString& palabra() const { return Palabra; }
@@ -105,8 +116,15 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private slots:
+    void Command1_Click();
     void Command2_Click();
     void mnunuevo_Click();
+    void mnuCategorias_Click();
+    void mnuestadisticas_Click();
+    void mnuskins_Click();
+    void mnuayuda2_Click();
+    void mnuagradecimientos_Click();
+    void mnuacerca_Click();
 
 private:
     void createWordArea();
@@ -151,6 +169,7 @@ private:
     std::int16_t Fallos = 0;
     bool Terminada = false;
     QString CuentaActual;
+    bool SkinCargado = false;
     QString CategoriaActual;
     std::int16_t Colocada = 0;
 

@@ -2,6 +2,7 @@
 
 #include <QPixmap>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -10,6 +11,10 @@ namespace skins {
 
 // The skin named in the settings file, read afresh.
 QString currentName(const QString& appFolder);
+// The skin folders, by name; a player can choose among the first 20.
+QStringList names(const QString& appFolder);
+constexpr int maxListed = 20;
+
 // folder + "\Skins\" + name + "\".
 QString folder(const QString& appFolder, const QString& name);
 

@@ -42,8 +42,10 @@ QStringList names(const QString& appFolder)
     dir.setFilter(QDir::Files | QDir::Readable);
     dir.setSorting(QDir::Name | QDir::IgnoreCase);
     QStringList result;
-    for (const QString& fileName : dir.entryList())
-        result.append(fileName.chopped(4));
+    for (const QString& fileName : dir.entryList()) {
+        if (isSafeName(fileName.chopped(4)))
+            result.append(fileName.chopped(4));
+    }
     return result;
 }
 

@@ -30,6 +30,8 @@ void Form1::Form_Load()
     // draw means the category has no phrase at all.
     for (int draw = 1;; ++draw) {
         resetGame();
+        if (!SkinCargado)
+            CargarSkin();
         Image1->setPicture(I[0]->picture());
 
         if (!chooseCategory()) {

@@ -1,0 +1,25 @@
+#include "dialogs/Form5.h"
+
+#include "app/AppPath.h"
+#include "app/Form1.h"
+#include "app/Platform.h"
+#include "words/CategoryFiles.h"
+
+Form5::Form5(Form1& main) : ChooserForm(main, QStringLiteral("Categorias"))
+{
+    setObjectName(QStringLiteral("Form5"));
+    Form_Load(categories::names(m_main.appFolder()));
+}
+
+QString Form5::descriptionFile(const QString& name) const
+{
+    return categories::file(m_main.appFolder(), name);
+}
+
+void Form5::apply(const QString& name)
+{
+    m_main.Repetiralabrir();
+    guardarIni(m_main.platform(), this, joinPath(m_main.appFolder(), QStringLiteral("datos.ini")),
+               QStringLiteral("Config"), QStringLiteral("Categoria"), name);
+    m_main.Paracat();
+}

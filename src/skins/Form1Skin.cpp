@@ -1,0 +1,52 @@
+// Loading the current skin into the main window and the result window.
+#include "app/AppPath.h"
+#include "app/Controls.h"
+#include "app/Form1.h"
+#include "app/Module1.h"
+#include "skins/Form2.h"
+#include "skins/SkinColour.h"
+#include "skins/SkinFiles.h"
+
+#include <QLabel>
+
+namespace {
+
+// A picture that cannot be read leaves the holder with what it had.
+void loadInto(ImageControl& holder, const QString& file)
+{
+    if (const std::optional<QPixmap> picture = skins::loadPicture(file))
+        holder.setPicture(*picture);
+}
+
+} // namespace
+
+void Form1::CargarSkin()
+{
+    const QString folder = skins::folder(m_appFolder, skins::currentName(m_appFolder));
+    const QString info = folder + QStringLiteral("info.ini");
+    const QString red = LeerIni(info, QStringLiteral("Colores"), QStringLiteral("TextoR"));
+    const QString green = LeerIni(info, QStringLiteral("Colores"), QStringLiteral("TextoV"));
+    const QString blue = LeerIni(info, QStringLiteral("Colores"), QStringLiteral("TextoA"));
+
+    if (const std::optional<QPixmap> background =
+            skins::loadPicture(folder + QStringLiteral("fondo.gif")))
+        m_client->setBackground(*background);
+
+    if (const std::optional<QRgb> colour = skins::textColour(red, green, blue)) {
+        for (QLabel* label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8}) {
+            QPalette text = label->palette();
+            text.setColor(QPalette::WindowText, QColor(*colour));
+            label->setPalette(text);
+        }
+    }
+
+    for (std::size_t n = 0; n < I.size(); ++n)
+        loadInto(*I[n], folder + QStringLiteral("%1.gif").arg(n));
+
+    Form2& result = form2.get();
+    loadInto(*result.Pun, folder + QStringLiteral("nopuntos.gif"));
+    loadInto(*result.Gan, folder + QStringLiteral("ganado.gif"));
+    loadInto(*result.Per, folder + QStringLiteral("perdido.gif"));
+
+    SkinCargado = true;
+}

@@ -1,0 +1,30 @@
+#include "skins/Form4.h"
+
+#include "app/AppPath.h"
+#include "app/Form1.h"
+#include "app/Platform.h"
+#include "skins/SkinFiles.h"
+
+#include <QListWidget>
+
+Form4::Form4(Form1& main) : ChooserForm(main, QStringLiteral("Skins"))
+{
+    setObjectName(QStringLiteral("Form4"));
+    List1->setToolTip(QString::fromUtf8(
+        "Sólo es posible tener un máximo de 10 skins. Para poder añadir más deberás borrar "
+        "alguno de los que ya tienes."));
+    Form_Load(skins::names(m_main.appFolder()));
+}
+
+QString Form4::descriptionFile(const QString& name) const
+{
+    return skins::folder(m_main.appFolder(), name) + QStringLiteral("info.ini");
+}
+
+void Form4::apply(const QString& name)
+{
+    guardarIni(m_main.platform(), this, joinPath(m_main.appFolder(), QStringLiteral("datos.ini")),
+               QStringLiteral("Config"), QStringLiteral("Skin"), name);
+    m_main.CargarSkin();
+    m_main.Imagen();
+}
