@@ -46,6 +46,10 @@ protected:
 TEST_F(Form1Layout, WordAreaCommandRowAndScoreRowStandWhereDesigned)
 {
     EXPECT_EQ(form.windowTitle(), "Palabrino v.2.0");
+    EXPECT_EQ(form.windowIcon().availableSizes().size(), 7);
+    EXPECT_FALSE(form.windowIcon().pixmap(16, 16).isNull());
+    EXPECT_FALSE(form.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(form.windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_EQ(form.centralWidget()->size(), QSize(320, 408));
 
     EXPECT_EQ(child("Shape1")->geometry(), twipsRect(120, 120, 4575, 375));

@@ -1,0 +1,193 @@
+#include "app/Controls.h"
+#include "app/Module1.h"
+#include "dialogs/Form3.h"
+#include "skins/Form2.h"
+#include "dialogs/Form5.h"
+#include "dialogs/Form6.h"
+#include "dialogs/Form7.h"
+#include "skins/Form4.h"
+#include "support/GameFixture.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+class Dialogs : public GameFixture {
+protected:
+    void SetUp() override
+    {
+        settings("Categoria=Deportes");
+        folder.write("Categorias/Animales.ini",
+                     iniText({"[Datos]", "Cuenta=0", "Modo=0", "[Contenido]", "1A=perro",
+                              "[Acerca]", "Nombre=Animales", "Autor=Ana",
+                              "E-Mail=ana@example.org", "Comentario=Bichos", "[Est]",
+                              "Ganadas=3", "Perdidas=1", "MaxPunt=2500"}));
+        category({"futbol", "tenis"}, "Ganadas=0", "Deportes");
+    }
+
+    static void leftClick(QWidget* widget)
+    {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2),
+                            widget->mapToGlobal(QPointF(2, 2)), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
+        QApplication::sendEvent(widget, &press);
+        QApplication::sendEvent(widget, &release);
+    }
+
+    static void hover(QWidget* widget)
+    {
+        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &move);
+    }
+
+    static QRgb textColour(const QLabel* label)
+    {
+        return label->palette().color(QPalette::WindowText).rgb();
+    }
+};
+
+} // namespace
+
+// The chooser lists the categories by file name, opens on the first and
+// describes it; the mail line writes to its author.
+TEST_F(Dialogs, CategoryChooserListsAndDescribesCategories)
+{
+    folder.write("Categorias/notas.txt", "no es una categoria");
+    start();
+    form->mnuCategorias->trigger();
+    Form5* chooser = form->form5.existing();
+    ASSERT_NE(chooser, nullptr);
+    ASSERT_EQ(chooser->List1->count(), 2);
+    EXPECT_EQ(chooser->List1->item(0)->text(), "Animales");
+    EXPECT_EQ(chooser->List1->item(1)->text(), "Deportes");
+    EXPECT_EQ(chooser->List1->currentRow(), 0);
+    EXPECT_EQ(chooser->Label2->text(), "Autor: Ana");
+    EXPECT_EQ(chooser->Text1->toPlainText(), "Comentario: Bichos");
+
+    leftClick(chooser->Label3);
+    leftClick(chooser->Label4);
+    EXPECT_EQ(platform.links,
+              QStringList({"mailto:ana@example.org", "https://palabrino.example.org/"}));
+
+    chooser->List1->setCurrentRow(1);
+    EXPECT_EQ(chooser->Label1->text(), "Nombre: ");
+    EXPECT_EQ(chooser->Text1->toPlainText(), "Comentario: ");
+}
+
+// "Aplicar" settles the category left, switches and deals from the new one,
+// even when it is the current one; "Cancelar" changes nothing.
+TEST_F(Dialogs, CategoryChooserSettlesTheCategoryLeftAndSwitches)
+{
+    start();
+    ASSERT_EQ(form->palabra(), "FUTBOL");
+    form->mnuCategorias->trigger();
+    form->form5.existing()->Command2->click();
+    EXPECT_EQ(form->palabra(), "FUTBOL");
+    EXPECT_EQ(LeerIni(folder.programPath("datos.ini"), "Config", "Categoria"), "Deportes");
+
+    form->mnuCategorias->trigger();
+    form->form5.existing()->Command1->click();
+    EXPECT_EQ(form->form5.existing(), nullptr);
+    EXPECT_EQ(LeerIni(folder.programPath("datos.ini"), "Config", "Categoria"), "Animales");
+    EXPECT_EQ(form->palabra(), "PERRO");
+    EXPECT_EQ(stored("Datos", "Cuenta", "Deportes"), "0");
+
+    form->mnuCategorias->trigger();
+    form->form5.existing()->Command1->click();
+    EXPECT_EQ(form->palabra(), "PERRO");
+    EXPECT_EQ(stored("Datos", "Cuenta", "Animales"), "1");
+}
+
+// The statistics window opens on the first category and follows the selection.
+TEST_F(Dialogs, StatisticsWindowShowsTheSelectedCategory)
+{
+    start();
+    form->mnuestadisticas->trigger();
+    Form6* statistics = form->form6.existing();
+    ASSERT_NE(statistics, nullptr);
+    EXPECT_EQ(statistics->windowTitle(), QString::fromUtf8("Estadísticas"));
+    EXPECT_EQ(statistics->Label4->text(), "Partidas Jugadas: 4");
+    EXPECT_EQ(statistics->Label1->text(), "Partidas Ganadas: 3 - 75 %");
+    EXPECT_EQ(statistics->Label3->text(), QString::fromUtf8("Máxima Puntuación: 2500"));
+    statistics->List1->setCurrentRow(1);
+    EXPECT_EQ(statistics->Label4->text(), "Partidas Jugadas: 0");
+    EXPECT_EQ(statistics->Label1->text(), "Partidas Ganadas: 0");
+    statistics->Command1->click();
+    EXPECT_EQ(form->form6.existing(), nullptr);
+}
+
+// The about box: links open and leave it open, hover colours stay until the
+// other link is touched, any key or the cross closes it.
+TEST_F(Dialogs, AboutBoxLinksHoverAndClosing)
+{
+    start();
+    form->Command1->click();
+    Form3* about = form->form3.existing();
+    ASSERT_NE(about, nullptr);
+    form->mnuacerca->trigger();
+    EXPECT_EQ(form->form3.existing(), about);
+
+    const QRgb hoverColour = qRgb(0x41, 0x69, 0xA7);
+    EXPECT_EQ(textColour(about->Label1), qRgb(0, 0, 0));
+    hover(about->Label1);
+    EXPECT_EQ(textColour(about->Label1), hoverColour);
+    EXPECT_EQ(textColour(about->Mail), qRgb(0, 0, 0));
+    hover(&about->A(2));
+    EXPECT_EQ(textColour(about->Label1), hoverColour);
+    hover(about->Mail);
+    EXPECT_EQ(textColour(about->Label1), qRgb(0, 0, 0));
+    EXPECT_EQ(textColour(about->Mail), hoverColour);
+
+    leftClick(about->Label1);
+    leftClick(about->Mail);
+    EXPECT_EQ(platform.links,
+              QStringList({"https://palabrino.example.org/", "mailto:palabrino@example.org"}));
+    EXPECT_EQ(form->form3.existing(), about);
+
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
+    QApplication::sendEvent(about->B, &key);
+    EXPECT_EQ(form->form3.existing(), nullptr);
+
+    form->mnuacerca->trigger();
+    about = form->form3.existing();
+    EXPECT_EQ(textColour(about->Label1), qRgb(0, 0, 0));
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(about->Image1, &press);
+    QApplication::sendEvent(about->Image1, &release);
+    EXPECT_EQ(form->form3.existing(), nullptr);
+}
+
+// Closing the main window closes every other window; help opens by bare name.
+TEST_F(Dialogs, ClosingTheMainWindowClosesEveryOtherWindow)
+{
+    start();
+    form->mnuacerca->trigger();
+    form->mnuestadisticas->trigger();
+    form->mnuagradecimientos->trigger();
+    form->mnuskins->trigger();
+    form->mnuCategorias->trigger();
+    EXPECT_EQ(form->form7.existing()->Label3->text(),
+              QString::fromUtf8("Carla: Por la corrección de una película."));
+    form->mnuayuda2->trigger();
+    EXPECT_EQ(platform.helpFiles, QStringList("ayuda.chm"));
+
+    form->close();
+    EXPECT_EQ(form->form3.existing(), nullptr);
+    EXPECT_EQ(form->form4.existing(), nullptr);
+    EXPECT_EQ(form->form5.existing(), nullptr);
+    EXPECT_EQ(form->form6.existing(), nullptr);
+    EXPECT_EQ(form->form7.existing(), nullptr);
+}
