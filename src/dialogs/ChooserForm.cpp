@@ -55,6 +55,7 @@ ChooserForm::ChooserForm(Form1& main, const QString& caption) : m_main(main)
     Text1 = new QPlainTextEdit(QStringLiteral("Comentario:\n"), Frame1);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(twips::rect(1905, 1080, 3345, 1215));
+    Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette face = Text1->palette();
     face.setColor(QPalette::Base, face.color(QPalette::Button));
     Text1->setPalette(face);

@@ -4,6 +4,7 @@
 #include "support/GameFixture.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -315,4 +316,23 @@ TEST_F(Form1Play, ClosingStoresABetterTotalAndHandsBackOnlyUntouchedGames)
     click('P');
     form->close();
     EXPECT_EQ(stored("Est", "MaxPunt"), "100");
+}
+
+// A write that fails must leave the file alone and tell the player once, not
+// at every write, while the game goes on.
+TEST_F(Form1Play, FailedWritesAreReportedOncePerRun)
+{
+    category({"uno", "dos", "tres"});
+    const QByteArray before = folder.read("Categorias/Prueba.ini");
+    // A folder where the writer puts its temporary copy makes every write fail.
+    QDir().mkpath(folder.nativeFile("Categorias/Prueba.ini.tmp"));
+    start();
+    EXPECT_EQ(form->palabra(), "UNO");
+    newGame();
+    platform.answers.push_back("uno");
+    form->Command4->click();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].title, "Palabrino");
+    EXPECT_TRUE(platform.messages[0].text.contains("guardar"));
+    EXPECT_EQ(folder.read("Categorias/Prueba.ini"), before);
 }
