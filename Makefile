@@ -7,14 +7,14 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # Every Debian package the project needs, in one place.
 PACKAGES := cmake g++ make pkg-config \
             qt6-base-dev libgl-dev \
-            libgtest-dev libgmock-dev \
+            libgtest-dev libgmock-dev libbenchmark-dev \
             libx11-dev xvfb xauth x11-utils xdotool \
             fonts-wine fonts-dejavu-core \
             libchm-dev fp-utils
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test restore-data clean
+.PHONY: all deps configure build run test bench restore-data clean
 
 all: build
 
@@ -39,6 +39,10 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	cmake --build $(BUILD_DIR) --target setup_bench -j $(JOBS)
+	$(BUILD_DIR)/bench/setup_bench
 
 # Puts the shipped settings, categories and skins back, wiping the player's
 # statistics in build/app.
