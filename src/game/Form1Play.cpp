@@ -77,7 +77,7 @@ void Form1::Imagen()
         Text1->setText(Text3->text());
         countInStatistics(QStringLiteral("Perdidas"));
         centreForm2();
-        result.show();
+        form2.show();
     }
 }
 
@@ -90,7 +90,7 @@ void Form1::Haganado()
     Terminada = true;
     countInStatistics(QStringLiteral("Ganadas"));
     centreForm2();
-    result.show();
+    form2.show();
 }
 
 void Form1::countInStatistics(const QString& key)
@@ -107,7 +107,7 @@ void Form1::showResult(const ImageControl& picture)
     Form2& result = form2.get();
     result.Image1->setPicture(picture.picture());
     centreForm2();
-    result.show();
+    form2.show();
 }
 
 void Form1::centreForm2()

@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Plays one game in the real program under Xvfb with the keyboard, as a player
+# would, and checks what it stored when its window was closed.
+# Usage: smoke_play.sh APP_DIR CLOSE_WINDOW_TOOL
+set -euo pipefail
+
+app_dir=$1
+close_window=$2
+
+play_dir=$(mktemp -d)
+trap 'rm -rf "$play_dir"' EXIT
+cp -r "$app_dir"/. "$play_dir"/
+printf '[Config]\r\nCategoria=Prueba\r\nSkin=Clasico\r\n' > "$play_dir/datos.ini"
+printf '[Datos]\r\nCuenta=0\r\nModo=0\r\n[Contenido]\r\n1A=perro\r\n2A=\xf1u\r\n[Est]\r\nGanadas=0\r\nPerdidas=0\r\nMaxPunt=0\r\n' \
+    > "$play_dir/Categorias/Prueba.ini"
+
+export PLAY_DIR=$play_dir CLOSE_WINDOW=$close_window
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+    set -euo pipefail
+    unset QT_QPA_PLATFORM
+    "$PLAY_DIR/palabrino" &
+    game=$!
+    window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Palabrino v\.2\.0$" | head -n1)
+    sleep 0.5
+    xdotool windowfocus --sync "$window" 2>/dev/null || true
+    # One hit (R), five failures: the game is lost and the result window shows;
+    # a key closes it and hands the keyboard back to the game.
+    xdotool type --delay 120 "rstlnm"
+    sleep 0.3
+    xdotool key --delay 150 Return space
+    sleep 0.3
+    # The second phrase: Ñ from its own key, then U (a vowel, too few points).
+    xdotool key --delay 150 ntilde
+    sleep 0.3
+    "$CLOSE_WINDOW" "$window"
+    for _ in $(seq 100); do kill -0 $game 2>/dev/null || break; sleep 0.1; done
+    if kill -0 $game 2>/dev/null; then echo "the game did not end"; kill $game; exit 1; fi
+    wait $game
+'
+
+stored() { grep -a "^$1=" "$play_dir/Categorias/Prueba.ini" | tr -d '\r' | cut -d= -f2; }
+failed=0
+check() {
+    if [ "$(stored "$1")" != "$2" ]; then
+        echo "$1 is '$(stored "$1")', expected '$2'"
+        failed=1
+    fi
+}
+check Perdidas 1
+check Ganadas 0
+check Cuenta 2
+# 100 for R, then 100 for Ñ in the second game: the best running total.
+check MaxPunt 200
+[ $failed = 0 ] && echo "played a game with the keyboard in a real window"
+exit $failed
