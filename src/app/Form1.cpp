@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPushButton>
 
 Form1::Form1(const QString& appFolder, Platform& platform)
@@ -53,6 +54,7 @@ Form1::Form1(const QString& appFolder, Platform& platform)
     createMenu();
     setTabOrder();
     connectEvents();
+    nameControls();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     Command2->setFocus();
@@ -66,6 +68,8 @@ void Form1::connectEvents()
 {
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     Command2->installEventFilter(this);
+    Text1->installEventFilter(this);
+    connect(Text1, &QLineEdit::textChanged, this, &Form1::describeGame);
     for (const auto& [index, key] : Command3)
         connect(key, &QPushButton::clicked, this, [this, index = index] { Command3_Click(index); });
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);

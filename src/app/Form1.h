@@ -139,6 +139,11 @@ private:
     void Form_Unload();
     void Form_GotFocus();
 
+    // Screen readers
+    void nameControls();
+    void describeGame();
+    void showHintWhenFocused(QEvent* event);
+
     // New-game set-up
     void resetGame();
     bool chooseCategory();

@@ -159,6 +159,8 @@ void Form1::Command2_KeyDown(std::int16_t KeyCode, std::int16_t)
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == Text1)
+        showHintWhenFocused(event);
     if (watched == Command2 && event->type() == QEvent::KeyPress) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         const int shift = key.modifiers().testFlag(Qt::ShiftModifier) ? 1 : 0;

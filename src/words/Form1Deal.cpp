@@ -171,4 +171,5 @@ void Form1::showScores()
     Label6->setText(numberText(m_score));
     Label8->setText(numberText(m_total));
     Label4->setText(QString::number(Fallos));
+    describeGame();
 }

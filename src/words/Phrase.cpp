@@ -1,5 +1,7 @@
 #include "words/Phrase.h"
 
+#include <QStringList>
+
 #include <limits>
 
 namespace phrase {
@@ -64,6 +66,21 @@ bool isUntouched(const QString& display)
             return false;
     }
     return true;
+}
+
+QString spoken(const QString& display, const QString& dashes)
+{
+    QStringList cells;
+    for (qsizetype p = 0; p < display.size(); ++p) {
+        const bool hidden = display[p] == ' ' && p < dashes.size() && dashes[p] == '-';
+        if (hidden)
+            cells << QStringLiteral("oculta");
+        else if (display[p] == ' ')
+            cells << QStringLiteral("espacio");
+        else
+            cells << QString(display[p]);
+    }
+    return cells.join(QStringLiteral(", "));
 }
 
 QString withFirstShown(const QString& display, const QString& phrase)

@@ -36,6 +36,10 @@ Masked mask(const QString& phrase);
 // True while the display shows no letter or digit yet (only blanks and marks).
 bool isUntouched(const QString& display);
 
+// The display as a screen reader should say it: each cell, "oculta" for a
+// hidden one and "espacio" for a blank, separated by commas.
+QString spoken(const QString& display, const QString& dashes);
+
 // The display with the phrase's first character shown, for easy categories.
 QString withFirstShown(const QString& display, const QString& phrase);
 

@@ -209,3 +209,15 @@ TEST(DesignFonts, FixedsysCellsAreEightByFifteenAndTahomaIsAvailable)
     EXPECT_EQ(QFontInfo(tahoma(8.25)).family(), "Tahoma");
     EXPECT_TRUE(QFontInfo(tahoma(8.25, true)).bold());
 }
+
+// Screen readers must be able to tell every key and the phrase so far.
+TEST_F(Form1Layout, ControlsCarrySpanishAccessibleNames)
+{
+    EXPECT_EQ(form.Command3(209).accessibleName(), QString::fromUtf8("Letra Ñ"));
+    EXPECT_EQ(form.Command3('7').accessibleName(), QString::fromUtf8("Número 7"));
+    EXPECT_EQ(form.Command3('A').accessibleDescription(), "sin jugar");
+    EXPECT_EQ(child<QLabel>("Label6")->accessibleName(), QString::fromUtf8("Puntuación de la partida"));
+    EXPECT_EQ(child<QLabel>("Label8")->accessibleName(), QString::fromUtf8("Puntuación total"));
+    EXPECT_EQ(child<QLabel>("Label4")->accessibleName(), QString::fromUtf8("Número de fallos"));
+    EXPECT_EQ(form.Text1->accessibleName(), "Frase oculta");
+}

@@ -89,3 +89,11 @@ TEST(CategoryNames, WithSeparatorsOrDotsAreRefused)
     EXPECT_FALSE(categories::isSafeName("../../etc/passwd"));
     EXPECT_FALSE(categories::isSafeName("sub\\Animales"));
 }
+
+// A screen reader must hear hidden cells apart from blanks.
+TEST(PhraseMask, IsSpokenCellByCell)
+{
+    EXPECT_EQ(phrase::spoken("P  O,", "---- -"), "P, oculta, oculta, O, ,");
+    EXPECT_EQ(phrase::spoken("L  A", "-- -"), "L, oculta, espacio, A");
+    EXPECT_EQ(phrase::spoken("", ""), "");
+}
