@@ -2,19 +2,21 @@
 # Debian packages are missing, configure, build, then play or test.
 
 BUILD_DIR ?= build
+# Where `make install` lays out the game; the player must be able to write there.
+PREFIX ?= $(HOME)/.local
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 # Every Debian package the project needs, in one place.
 PACKAGES := cmake g++ make pkg-config \
             qt6-base-dev libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev \
-            libx11-dev xvfb xauth x11-utils xdotool \
+            libx11-dev xvfb xauth x11-utils xdotool desktop-file-utils \
             fonts-wine fonts-dejavu-core \
             libchm-dev fp-utils
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench restore-data clean
+.PHONY: all deps configure build run test bench install restore-data clean
 
 all: build
 
@@ -39,6 +41,9 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 bench: build
 	cmake --build $(BUILD_DIR) --target setup_bench -j $(JOBS)

@@ -21,7 +21,7 @@ namespace {
 
 QCursor pointer(const char* picture)
 {
-    return QCursor(QPixmap(QString::fromLatin1(picture)), 4, 4);
+    return QCursor(QPixmap(QString::fromLatin1(picture)), 1, 1);
 }
 
 } // namespace

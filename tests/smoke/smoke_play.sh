@@ -1,15 +1,20 @@
 #!/usr/bin/env bash
 # Plays one game in the real program under Xvfb with the keyboard, as a player
 # would, and checks what it stored when its window was closed.
-# Usage: smoke_play.sh APP_DIR CLOSE_WINDOW_TOOL
+# Usage: smoke_play.sh APP_DIR CLOSE_WINDOW_TOOL [--in-place]
+# Plays on a copy of APP_DIR, or with --in-place in APP_DIR itself.
 set -euo pipefail
 
 app_dir=$1
 close_window=$2
 
-play_dir=$(mktemp -d)
-trap 'rm -rf "$play_dir"' EXIT
-cp -r "$app_dir"/. "$play_dir"/
+if [ "${3:-}" = --in-place ]; then
+    play_dir=$app_dir
+else
+    play_dir=$(mktemp -d)
+    trap 'rm -rf "$play_dir"' EXIT
+    cp -r "$app_dir"/. "$play_dir"/
+fi
 printf '[Config]\r\nCategoria=Prueba\r\nSkin=Clasico\r\n' > "$play_dir/datos.ini"
 printf '[Datos]\r\nCuenta=0\r\nModo=0\r\n[Contenido]\r\n1A=perro\r\n2A=\xf1u\r\n[Est]\r\nGanadas=0\r\nPerdidas=0\r\nMaxPunt=0\r\n' \
     > "$play_dir/Categorias/Prueba.ini"

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the game under a temporary prefix, checks the layout and the desktop
+# entry, then plays a game in the installed folder itself.
+# Usage: install_test.sh BUILD_DIR CLOSE_WINDOW_TOOL
+set -euo pipefail
+
+build_dir=$1
+close_window=$2
+here=$(dirname "$0")
+
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build_dir" --prefix "$prefix" > /dev/null
+
+app="$prefix/lib/palabrino"
+for file in palabrino datos.ini Categorias/Animales.ini; do
+    [ -e "$app/$file" ] || { echo "missing $app/$file"; exit 1; }
+done
+[ "$(readlink -f "$prefix/bin/palabrino")" = "$(readlink -f "$app/palabrino")" ] ||
+    { echo "the launcher does not start the installed game"; exit 1; }
+for size in 16 24 32 48 64 128 256; do
+    [ -f "$prefix/share/icons/hicolor/${size}x${size}/apps/palabrino.png" ] ||
+        { echo "missing the ${size}px icon"; exit 1; }
+done
+desktop-file-validate "$prefix/share/applications/palabrino.desktop"
+grep -qx "Exec=$prefix/bin/palabrino" "$prefix/share/applications/palabrino.desktop" ||
+    { echo "the desktop entry does not start the launcher"; exit 1; }
+
+bash "$here/smoke_play.sh" "$app" "$close_window" --in-place
+
+# Installing again keeps the statistics the game wrote.
+cmake --install "$build_dir" --prefix "$prefix" > /dev/null
+grep -aq "^Perdidas=1" "$app/Categorias/Prueba.ini" || { echo "reinstalling lost the game's data"; exit 1; }
+echo "installed, played and reinstalled without losing data"
