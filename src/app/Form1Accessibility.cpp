@@ -40,6 +40,9 @@ void Form1::describeGame()
         phrase += QStringLiteral(". ") + Label10->toolTip();
     Text1->setAccessibleDescription(phrase);
     Image1->setAccessibleDescription(QStringLiteral("%1 fallos de 5").arg(Fallos));
+    // A label's name is all a reader says of it: the value goes in the description.
+    for (QLabel* value : {Label6, Label8, Label4, Label3})
+        value->setAccessibleDescription(value->text());
     for (const auto& [index, key] : Command3)
         key->setAccessibleDescription(key->isEnabled() ? QStringLiteral("sin jugar")
                                                        : QStringLiteral("jugada"));
