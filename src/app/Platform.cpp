@@ -2,9 +2,13 @@
 
 #include "app/Module1.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QUrl>
 
@@ -49,7 +53,15 @@ void DesktopPlatform::openLink(QWidget*, const QString& target)
     QDesktopServices::openUrl(QUrl(target));
 }
 
-void DesktopPlatform::openHelp(QWidget*, const QString&)
+void DesktopPlatform::openHelp(QWidget*, const QString& file)
 {
-    // The help viewer arrives with the help file.
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+#ifdef Q_OS_WIN
+    // Windows opens compiled help files in its own HTML Help viewer.
+    const QString found = QFileInfo::exists(file) ? file : programFolder.filePath(file);
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(found).absoluteFilePath()));
+#else
+    // Our viewer runs as a process of its own, so it stays open like the Windows one.
+    QProcess::startDetached(programFolder.filePath(QStringLiteral("palabrino-ayuda")), {file});
+#endif
 }
