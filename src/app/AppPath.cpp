@@ -47,13 +47,11 @@ std::optional<QString> nativePath(const QString& programPath)
     if (components.size() > 1 && (components.front().isEmpty() || isDrive(components.front())))
         path = components.takeFirst() + u'/';
 
-    bool matching = true;
     for (const QString& component : std::as_const(components)) {
         if (component.isEmpty() || component == u"." || component == u"..")
             return std::nullopt;
-        const auto found = matching ? existingName(path, component) : std::nullopt;
-        matching = found.has_value();
-        path += found.value_or(component);
+        // A missing name keeps its spelling, and so does everything below it.
+        path += existingName(path, component).value_or(component);
         path += u'/';
     }
     path.chop(1);

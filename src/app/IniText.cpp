@@ -80,7 +80,7 @@ bool isReadableName(QStringView name, QStringView forbidden)
     return !hasLineBreak(name) && cp1252::decode(cp1252::encode(name)) == name;
 }
 
-bool isWritable(QStringView section, QStringView key, QStringView value)
+bool readsBackAsWritten(QStringView section, QStringView key, QStringView value)
 {
     return isReadableName(section, u"]") && isReadableName(key, u"=") &&
            !key.startsWith(u'[') && !key.startsWith(u';') && !hasLineBreak(value);
@@ -105,7 +105,7 @@ QString readValue(QByteArrayView text, QStringView section, QStringView key)
 std::optional<QByteArray> writeValue(QByteArrayView text, QStringView section, QStringView key,
                                      QStringView value)
 {
-    if (!isWritable(section, key, value))
+    if (!readsBackAsWritten(section, key, value))
         return std::nullopt;
     const QByteArray assignment = '=' + cp1252::encode(value);
     const QByteArray newKeyLine = cp1252::encode(key) + assignment + "\r\n";

@@ -38,7 +38,7 @@ std::optional<std::int16_t> toInteger16(double value)
 
 QString numberText(double value)
 {
-    if (std::trunc(value) == value && std::fabs(value) < 1e15)
-        return QString::number(static_cast<qint64>(value));
-    return QString::number(value, 'g', 15);
+    // Fifteen significant digits drop the noise of binary fractions and keep
+    // whole numbers below 1e15 free of an exponent.
+    return QString::number(value == 0 ? 0.0 : value, 'g', 15);
 }

@@ -110,7 +110,9 @@ private:
         message += end == 1 ? QStringLiteral("la categoría no tiene ninguna frase que mostrar")
                             : QStringLiteral("el juego vuelve a 1A");
         if (!lost.isEmpty())
-            message += QStringLiteral("; nunca se muestran ") + lost.join(QStringLiteral(", "));
+            message += (lost.size() == 1 ? QStringLiteral("; nunca se muestra ")
+                                         : QStringLiteral("; nunca se muestran ")) +
+                       lost.join(QStringLiteral(", "));
 
         int line = headerLine;
         if (present)

@@ -28,9 +28,13 @@ int main(int argc, char** argv)
     if (args.size() == 5 && args[0] == "write") {
         const int keys = args[4].toInt();
         bool allWritten = true;
-        for (int i = 0; i < args[3].toInt(); ++i)
-            allWritten &= EscribirIni(args[1], "Carga", args[2] + QString::number(i % keys),
-                                      QString::number(i));
+        for (int i = 0; i < args[3].toInt(); ++i) {
+            if (!EscribirIni(args[1], "Carga", args[2] + QString::number(i % keys),
+                             QString::number(i))) {
+                std::fprintf(stderr, "write %d failed\n", i);
+                allWritten = false;
+            }
+        }
         return allWritten ? 0 : 1;
     }
     std::fputs("usage: ini_writer_helper write <file> <prefix> <count> <keys> | hang <file>\n",

@@ -29,11 +29,6 @@ private:
     QFile::Permissions m_permissions;
 };
 
-QStringList entries(const TempAppFolder& app)
-{
-    return QDir(app.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-}
-
 } // namespace
 
 // Would catch a temporary file left behind, or the leftover of a killed writer
@@ -46,7 +41,8 @@ TEST(SafeFile, ReplacementLeavesOnlyTheNewFile)
 
     EXPECT_TRUE(EscribirIni(app.programPath("datos.ini"), "Config", "Skin", "Rojo"));
     EXPECT_EQ(app.read("datos.ini"), "; mío\n[Config]\r\nSkin=Rojo\r\n");
-    EXPECT_EQ(entries(app), QStringList{"datos.ini"});
+    EXPECT_EQ(QDir(app.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"datos.ini"});
 }
 
 // Would catch a failed write reported as done, or one that leaves the file

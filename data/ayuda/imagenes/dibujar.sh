@@ -27,7 +27,7 @@ convert -size 240x200 xc:'#f4f1e8' -stroke '#5b3a1e' -strokewidth 8 -fill none \
 key() { # column row caption fill
     x=$((16 + $2 * 16 + $1 * 32)); y=$((16 + $2 * 32))
     printf "fill '%s' stroke '#404040' rectangle %d,%d %d,%d\n" "$4" $x $y $((x + 33)) $((y + 33))
-    printf "fill black stroke none text %d,%d '%s'\n" $((x + 10)) $((y + 24)) "$3"
+    printf "fill black stroke none text-anchor middle text %d,%d '%s'\n" $((x + 17)) $((y + 24)) "$3"
 }
 keys=$(
     col=0

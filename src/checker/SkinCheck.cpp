@@ -1,0 +1,183 @@
+#include "checker/SkinCheck.h"
+
+#include "app/AppPath.h"
+#include "app/Colors.h"
+#include "app/SafeFile.h"
+#include "checker/Contrast.h"
+#include "checker/IniScan.h"
+#include "skins/SkinFiles.h"
+
+#include <QFileInfo>
+#include <QImageReader>
+#include <QPainter>
+
+#include <cmath>
+#include <optional>
+
+namespace checker {
+namespace {
+
+// The client area of the main window, 4800 by 6120 twips.
+constexpr QSize clientSize(320, 408);
+constexpr QSize gallowsSize(320, 240);
+constexpr QSize resultSize(300, 100);
+
+// The label rows of the main window: the scores at 1560 twips, "Letras
+// Utilizadas:" at 1920 and the letters played at 2160, each 4575 twips wide
+// from 120 and 255 high.
+const std::vector<QRect> labelRows = {{8, 104, 305, 17}, {8, 128, 305, 17}, {8, 144, 305, 17}};
+constexpr int cellWidth = 16;
+
+struct Located {
+    QString path;
+    QString name; // as the folder spells it, or as asked for when missing
+    bool isFile = false;
+};
+
+// File names in a skin match without regard to case.
+Located locate(const QString& folder, const QString& name)
+{
+    const std::optional<QString> path = nativePath(joinPath(folder, name));
+    if (!path)
+        return {{}, name, false};
+    const QFileInfo info(*path);
+    return {*path, info.fileName(), info.isFile()};
+}
+
+QString sizeText(QSize size)
+{
+    return QStringLiteral("%1x%2").arg(QString::number(size.width()),
+                                       QString::number(size.height()));
+}
+
+QString ratioText(double ratio)
+{
+    // Rounded down, so that a shortfall never reads as the level itself.
+    return QString::number(std::floor(ratio * 10) / 10, 'f', 1).replace(u'.', u',');
+}
+
+QString rgbText(QRgb colour)
+{
+    return QStringLiteral("R %1, V %2, A %3")
+        .arg(QString::number(qRed(colour)), QString::number(qGreen(colour)),
+             QString::number(qBlue(colour)));
+}
+
+class SkinCheck {
+public:
+    explicit SkinCheck(const QString& folder) : m_folder(folder) {}
+
+    Findings run()
+    {
+        const std::optional<QImage> background = picture(QStringLiteral("fondo.gif"), clientSize);
+        for (int n = 0; n <= 5; ++n)
+            picture(QStringLiteral("%1.gif").arg(n), gallowsSize);
+        for (const char* name : {"nopuntos.gif", "ganado.gif", "perdido.gif"})
+            picture(QString::fromLatin1(name), resultSize);
+        info(backdrop(background));
+        return m_findings;
+    }
+
+private:
+    void note(const QString& file, int line, const QString& message)
+    {
+        m_findings.push_back({file, line, message});
+    }
+
+    std::optional<QImage> picture(const QString& name, QSize designed)
+    {
+        const Located file = locate(m_folder, name);
+        if (!file.isFile) {
+            note(file.name, 0, QStringLiteral("falta el archivo"));
+            return std::nullopt;
+        }
+        QImageReader reader(file.path);
+        const QSize size = reader.size();
+        if (size.isValid() &&
+            (size.width() > skins::maxPictureSide || size.height() > skins::maxPictureSide)) {
+            note(file.name, 0,
+                 QStringLiteral("mide %1; el juego no carga dibujos de más de %2")
+                     .arg(sizeText(size), sizeText({skins::maxPictureSide, skins::maxPictureSide})));
+            return std::nullopt;
+        }
+        QImage image;
+        if (!size.isValid() || !reader.read(&image)) {
+            note(file.name, 0, QStringLiteral("no se puede leer como dibujo; el juego no lo carga"));
+            return std::nullopt;
+        }
+        if (image.size() != designed)
+            note(file.name, 0,
+                 QStringLiteral("mide %1 y se diseñó para %2").arg(sizeText(image.size()),
+                                                                   sizeText(designed)));
+        return image;
+    }
+
+    // What the labels stand on: the background picture over the window's grey.
+    static QImage backdrop(const std::optional<QImage>& background)
+    {
+        QImage canvas(clientSize, QImage::Format_RGB32);
+        canvas.fill(colors::formBackground);
+        if (background) {
+            QPainter painter(&canvas);
+            painter.drawImage(0, 0, *background);
+        }
+        return canvas;
+    }
+
+    void info(const QImage& backdrop)
+    {
+        const Located file = locate(m_folder, QStringLiteral("info.ini"));
+        const std::optional<QByteArray> text =
+            file.isFile ? safefile::readAll(file.path) : std::nullopt;
+        if (!file.isFile || !text) {
+            note(file.name, 0, file.isFile ? QStringLiteral("no se puede leer el archivo")
+                                           : QStringLiteral("falta el archivo"));
+            return;
+        }
+        const IniScan scan(*text);
+        Findings findings = scan.findings();
+        if (scan.isReadable()) {
+            RequiredSection colores(scan, QStringLiteral("Colores"), findings);
+            const std::optional<int> red = colores.wholeNumber(QStringLiteral("TextoR"), 0, 255);
+            const std::optional<int> green = colores.wholeNumber(QStringLiteral("TextoV"), 0, 255);
+            const std::optional<int> blue = colores.wholeNumber(QStringLiteral("TextoA"), 0, 255);
+            if (red && green && blue)
+                contrast(qRgb(*red, *green, *blue), backdrop,
+                         scan.section(QStringLiteral("Colores"))->line, findings);
+
+            RequiredSection acerca(scan, QStringLiteral("Acerca"), findings);
+            for (const char* key : {"Nombre", "Autor", "E-Mail", "Comentario"})
+                acerca.description(QString::fromLatin1(key));
+        }
+        sortByLine(findings);
+        for (Finding& finding : findings)
+            finding.file = file.name;
+        m_findings.insert(m_findings.end(), findings.begin(), findings.end());
+    }
+
+    static void contrast(QRgb text, const QImage& backdrop, int line, Findings& findings)
+    {
+        const Patch weakest = weakestPatch(backdrop, text, labelRows, cellWidth);
+        if (weakest.ratio >= minimumContrast)
+            return;
+        const QRect& area = weakest.area;
+        const QString where = QStringLiteral("x %1 a %2, y %3 a %4")
+                                  .arg(QString::number(area.left()), QString::number(area.right()),
+                                       QString::number(area.top()), QString::number(area.bottom()));
+        findings.push_back(
+            {{}, line,
+             QStringLiteral("el color del texto (%1) contrasta solo %2:1 con el fondo de las "
+                            "etiquetas (%3, color medio %4); hace falta al menos %5:1")
+                 .arg(rgbText(text), ratioText(weakest.ratio), where, rgbText(weakest.average),
+                      ratioText(minimumContrast))});
+    }
+
+    QString m_folder;
+    Findings m_findings;
+};
+
+} // namespace
+
+Findings checkSkin(const QString& folder) { return SkinCheck(folder).run(); }
+
+} // namespace checker

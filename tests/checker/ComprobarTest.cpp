@@ -1,0 +1,135 @@
+#include "CheckerTest.h"
+#include "checker/Comprobar.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The printed texts as bytes: Qt 6.4 finds some equal texts unequal when one
+// side is a UTF-8 literal.
+struct Result {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+Result comprobar(const QStringList& arguments, const QString& ownFolder = {})
+{
+    QString outText;
+    QString errText;
+    QTextStream out(&outText);
+    QTextStream err(&errText);
+    const int code = checker::run(arguments, ownFolder, out, err);
+    out.flush();
+    err.flush();
+    return {code, outText.toStdString(), errText.toStdString()};
+}
+
+class Comprobar : public SkinFolder {
+protected:
+    void categories()
+    {
+        category({"uno", "dos"}, "Ganadas=0\r\nPerdidas=0\r\nMaxPunt=0", "Buena");
+        folder.write("Categorias/mala.ini", iniText({"[Datos]", "Cuenta=0", "Modo=0", "[Contenido]",
+                                                     "1A=gato"}));
+    }
+};
+
+} // namespace
+
+// Usage errors must be told apart from findings by their exit code.
+TEST_F(Comprobar, ExitsWithTwoOnAUsageError)
+{
+    EXPECT_EQ(comprobar({"a", "b"}).code, 2);
+    EXPECT_EQ(comprobar({"--nada"}).code, 2);
+    EXPECT_EQ(comprobar({folder.nativeFile("falta")}).code, 2);
+    const Result neither = comprobar({folder.path()});
+    EXPECT_EQ(neither.code, 2);
+    EXPECT_EQ(neither.out, "");
+    EXPECT_EQ(neither.err, (folder.path() + " no es la carpeta de la aplicación (con Categorias, "
+                                            "Skins o datos.ini) ni una carpeta de skin\n")
+                               .toStdString());
+    const Result help = comprobar({"--ayuda"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_EQ(help.out.rfind("uso: palabrino-comprobar", 0), 0u);
+}
+
+// Every category and every skin of the folder, each finding named by its
+// place in the folder; the folder it runs from when given none.
+TEST_F(Comprobar, ChecksEveryCategoryAndSkinOfTheApplicationFolder)
+{
+    categories();
+    skin("Roja", "Rojo=1");
+    skin("Verde");
+    const std::string expected = "Categorias/mala.ini: falta la sección [Est]\n"
+                             "Skins/Roja/info.ini:1: falta la clave TextoR en [Colores]\n";
+
+    const Result own = comprobar({}, folder.path());
+    EXPECT_EQ(own.code, 1);
+    EXPECT_EQ(own.out, expected);
+    EXPECT_EQ(own.err, "2 categorías y 2 skins comprobadas: 2 avisos\n");
+    EXPECT_EQ(comprobar({folder.path() + "/"}, "/nada").out, expected);
+
+    QFile::remove(folder.nativeFile("Categorias/mala.ini"));
+    skin("Roja");
+    const Result clean = comprobar({folder.path()});
+    EXPECT_EQ(clean.code, 0);
+    EXPECT_EQ(clean.out, "");
+    EXPECT_EQ(clean.err, "1 categoría y 2 skins comprobadas: 0 avisos\n");
+}
+
+// One file or one skin folder, named as the author typed it.
+TEST_F(Comprobar, ChecksOneCategoryFileOrOneSkinFolder)
+{
+    categories();
+    skin("Roja", "Rojo=1");
+    const QString file = folder.nativeFile("Categorias/mala.ini");
+    const Result one = comprobar({file});
+    EXPECT_EQ(one.code, 1);
+    EXPECT_EQ(one.out, (file + ": falta la sección [Est]\n").toStdString());
+    EXPECT_EQ(one.err, "1 categoría comprobada: 1 aviso\n");
+
+    const Result skin = comprobar({folder.nativeFile("Skins/Roja/")});
+    EXPECT_EQ(skin.code, 1);
+    EXPECT_EQ(skin.out, (folder.nativeFile("Skins/Roja") +
+                         "/info.ini:1: falta la clave TextoR en [Colores]\n")
+                            .toStdString());
+    EXPECT_EQ(comprobar({folder.nativeFile("Categorias/Buena.ini")}).code, 0);
+}
+
+// A folder the game cannot play from, and skins the chooser cannot offer.
+TEST_F(Comprobar, NamesAnEmptyCategoryFolderAndSkinsBeyondTheChooser)
+{
+    for (int n = 1; n <= 21; ++n)
+        skin(QStringLiteral("S%1").arg(n, 2, 10, QChar('0')));
+    EXPECT_EQ(comprobar({folder.path()}).out,
+              "Categorias: no hay ninguna categoría (*.ini) que el juego pueda leer\n"
+              "Skins: hay 21 skins y el selector solo muestra las 20 primeras; no se pueden "
+              "elegir: S21\n");
+}
+
+// The executable stands in the application folder and prints in UTF-8.
+TEST_F(Comprobar, RunsAsItsOwnProgramBesideTheGame)
+{
+    EXPECT_EQ(QFileInfo(PALABRINO_COMPROBAR).dir().dirName(), "app");
+    categories();
+    QProcess process;
+    process.start(PALABRINO_COMPROBAR, {folder.path()});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_EQ(process.readAllStandardOutput().toStdString(),
+              "Categorias/mala.ini: falta la sección [Est]\n");
+}
+
+// Whatever we ship must pass; the skins are checked as soon as they exist.
+TEST(ShippedData, HasNothingTheCheckerWouldReport)
+{
+    const Result shipped = comprobar({PALABRINO_SOURCE_DIR "/data"});
+    EXPECT_EQ(shipped.out, "");
+    EXPECT_EQ(shipped.code, 0);
+}
