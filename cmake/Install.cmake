@@ -10,7 +10,9 @@ else()
     set(PALABRINO_INSTALL_DIR ${CMAKE_INSTALL_LIBDIR}/palabrino)
 endif()
 
-install(TARGETS palabrino RUNTIME DESTINATION ${PALABRINO_INSTALL_DIR})
+install(TARGETS palabrino palabrino-ayuda palabrino-comprobar
+    RUNTIME DESTINATION ${PALABRINO_INSTALL_DIR})
+install(FILES ${PALABRINO_APP_DIR}/ayuda.chm DESTINATION ${PALABRINO_INSTALL_DIR})
 
 # Reinstalling keeps what the game wrote, as rebuilding does.
 install(CODE "

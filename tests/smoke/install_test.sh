@@ -13,7 +13,8 @@ trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build_dir" --prefix "$prefix" > /dev/null
 
 app="$prefix/lib/palabrino"
-for file in palabrino datos.ini Categorias/Animales.ini; do
+for file in palabrino palabrino-ayuda palabrino-comprobar ayuda.chm datos.ini \
+    Categorias/Animales.ini Skins/Clasico/fondo.gif; do
     [ -e "$app/$file" ] || { echo "missing $app/$file"; exit 1; }
 done
 [ "$(readlink -f "$prefix/bin/palabrino")" = "$(readlink -f "$app/palabrino")" ] ||
@@ -25,6 +26,9 @@ done
 desktop-file-validate "$prefix/share/applications/palabrino.desktop"
 grep -qx "Exec=$prefix/bin/palabrino" "$prefix/share/applications/palabrino.desktop" ||
     { echo "the desktop entry does not start the launcher"; exit 1; }
+
+# The shipped data has nothing an author would need to mend.
+"$app/palabrino-comprobar" "$app"
 
 bash "$here/smoke_play.sh" "$app" "$close_window" --in-place
 
