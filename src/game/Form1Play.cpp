@@ -35,6 +35,8 @@ void Form1::playCharacter(std::int16_t index)
 
     if (play::isVowel(index)) {
         if (m_score < play::vowelPrice) {
+            form2.get().setAccessibleName(
+                QStringLiteral("Sin puntos: las vocales cuestan 200 puntos"));
             showResult(*form2.get().Pun);
             return;
         }
@@ -74,6 +76,7 @@ void Form1::Imagen()
         Terminada = true;
         Form2& result = form2.get();
         result.Image1->setPicture(result.Per->picture());
+        result.setAccessibleName(QStringLiteral("Has perdido"));
         Text1->setText(Text3->text());
         countInStatistics(QStringLiteral("Perdidas"));
         centreForm2();
@@ -87,6 +90,7 @@ void Form1::Haganado()
     showScores();
     Form2& result = form2.get();
     result.Image1->setPicture(result.Gan->picture());
+    result.setAccessibleName(QStringLiteral("Has ganado"));
     Terminada = true;
     countInStatistics(QStringLiteral("Ganadas"));
     centreForm2();

@@ -69,6 +69,7 @@ TEST_F(Form1Play, VowelWithoutEnoughPointsIsRefusedUntilTheScoreAllowsIt)
     click('A');
     ASSERT_TRUE(resultShowing());
     EXPECT_EQ(resultColour(), yellow);
+    EXPECT_TRUE(resultWindow()->accessibleName().startsWith("Sin puntos"));
     EXPECT_TRUE(form->Command3('A').isEnabled());
     EXPECT_EQ(shown("Label3"), "");
     EXPECT_EQ(shown("Label4"), "0");
@@ -140,6 +141,7 @@ TEST_F(Form1Play, FifthFailureLosesAndCountsTheLoss)
     EXPECT_EQ(stored("Est", "Ganadas"), "");
     ASSERT_TRUE(resultShowing());
     EXPECT_EQ(resultColour(), red);
+    EXPECT_EQ(resultWindow()->accessibleName(), "Has perdido");
 
     // Nothing plays after the end.
     click('S');
