@@ -53,7 +53,8 @@ quint64 le64(const QByteArray& bytes, qsizetype at)
 
 quint64 saturatingAdd(quint64 a, quint64 b)
 {
-    return a > std::numeric_limits<quint64>::max() - b ? std::numeric_limits<quint64>::max() : a + b;
+    return a > std::numeric_limits<quint64>::max() - b ? std::numeric_limits<quint64>::max()
+                                                       : a + b;
 }
 
 int furthestStoredByte(chmFile*, chmUnitInfo* unit, void* context)
@@ -106,7 +107,10 @@ const ChmTopic* firstPage(const std::vector<ChmTopic>& topics)
 
 } // namespace
 
-void ChmArchive::Closer::operator()(chmFile* file) const { chm_close(file); }
+void ChmArchive::Closer::operator()(chmFile* file) const
+{
+    chm_close(file);
+}
 
 ChmArchive::ChmArchive(const QString& file)
 {
@@ -154,9 +158,9 @@ std::optional<QByteArray> ChmArchive::read(const QString& path) const
         return std::nullopt;
     const auto length = static_cast<LONGINT64>(unit.length);
     QByteArray data(length, Qt::Uninitialized);
-    if (length > 0 && chm_retrieve_object(m_file.get(), &unit,
-                                          reinterpret_cast<unsigned char*>(data.data()), 0,
-                                          length) != length)
+    if (length > 0 &&
+        chm_retrieve_object(m_file.get(), &unit, reinterpret_cast<unsigned char*>(data.data()), 0,
+                            length) != length)
         return std::nullopt;
     return data;
 }
@@ -165,12 +169,16 @@ QStringList ChmArchive::files() const
 {
     QStringList files;
     if (m_file)
-        chm_enumerate(m_file.get(), CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES, collectFile, &files);
+        chm_enumerate(m_file.get(), CHM_ENUMERATE_NORMAL | CHM_ENUMERATE_FILES, collectFile,
+                      &files);
     files.sort(Qt::CaseInsensitive);
     return files;
 }
 
-QString ChmArchive::title() const { return setting(3); }
+QString ChmArchive::title() const
+{
+    return setting(3);
+}
 
 QString ChmArchive::topicTitle(const QString& path) const
 {
@@ -202,9 +210,15 @@ QString ChmArchive::defaultTopic() const
     return {};
 }
 
-std::vector<ChmTopic> ChmArchive::contents() const { return table(tableFile(0, 0x60, u".hhc")); }
+std::vector<ChmTopic> ChmArchive::contents() const
+{
+    return table(tableFile(0, 0x60, u".hhc"));
+}
 
-std::vector<ChmTopic> ChmArchive::index() const { return table(tableFile(1, 0x64, u".hhk")); }
+std::vector<ChmTopic> ChmArchive::index() const
+{
+    return table(tableFile(1, 0x64, u".hhk"));
+}
 
 QString ChmArchive::setting(int code) const
 {

@@ -50,7 +50,8 @@ HelpWindow::HelpWindow(const QString& file, LinkOpener openExternal, QWidget* pa
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(windowName);
     const QString icon = QStringLiteral(":/icons/palabrino-32.png");
-    setWindowIcon(QFile::exists(icon) ? QIcon(icon) : QIcon::fromTheme(QStringLiteral("help-browser")));
+    setWindowIcon(QFile::exists(icon) ? QIcon(icon)
+                                      : QIcon::fromTheme(QStringLiteral("help-browser")));
     resize(960, 640);
     createPanes();
     createActions();
@@ -72,8 +73,8 @@ HelpWindow::HelpWindow(const QString& file, LinkOpener openExternal, QWidget* pa
     }
     const QString topic = m_archive.defaultTopic();
     if (topic.isEmpty()) {
-        showFailure(
-            QStringLiteral("El archivo de ayuda %1 no tiene ninguna página que mostrar.").arg(name));
+        showFailure(QStringLiteral("El archivo de ayuda %1 no tiene ninguna página que mostrar.")
+                        .arg(name));
         return;
     }
 
@@ -144,9 +145,10 @@ void HelpWindow::createActions()
 void HelpWindow::showFailure(const QString& sentence)
 {
     m_navigation->hide();
-    m_browser->setHtml(QStringLiteral("<h2 style=\"color:#41699a\">No se puede mostrar la ayuda</h2>"
-                                      "<p style=\"font-size:11pt\">%1</p>")
-                           .arg(sentence));
+    m_browser->setHtml(
+        QStringLiteral("<h2 style=\"color:#41699a\">No se puede mostrar la ayuda</h2>"
+                       "<p style=\"font-size:11pt\">%1</p>")
+            .arg(sentence));
 }
 
 void HelpWindow::openTopic(const QUrl& url)

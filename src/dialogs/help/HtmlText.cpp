@@ -76,9 +76,9 @@ QString decodeEntities(QStringView text)
 
 QString title(const QString& html)
 {
-    static const QRegularExpression element(
-        QStringLiteral("<title[^>]*>(.*?)</title\\s*>"),
-        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression element(QStringLiteral("<title[^>]*>(.*?)</title\\s*>"),
+                                            QRegularExpression::CaseInsensitiveOption |
+                                                QRegularExpression::DotMatchesEverythingOption);
     return decodeEntities(element.match(html).captured(1)).simplified();
 }
 

@@ -109,9 +109,8 @@ TEST(ChmArchive, EveryLinkAndPictureOfEveryPageResolvesInsideTheArchive)
     // Catches broken help: a misspelt page or anchor, a picture or style sheet
     // not compiled in, or a picture that does not decode.
     const ChmArchive archive(shippedHelp);
-    static const QRegularExpression reference(
-        QStringLiteral(R"re(\b(href|src)\s*=\s*"([^"]*)")re"),
-        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression reference(QStringLiteral(R"re(\b(href|src)\s*=\s*"([^"]*)")re"),
+                                              QRegularExpression::CaseInsensitiveOption);
     int pages = 0;
     int pictures = 0;
     for (const QString& file : archive.files()) {
@@ -167,7 +166,8 @@ TEST(ChmArchive, SaysAMissingFileAndAGarbageFileApartWithoutCrashing)
     ASSERT_TRUE(shipped.open(QIODevice::ReadOnly));
     const QByteArray whole = shipped.readAll();
     folder.write("cortado.chm", whole.first(whole.size() - 1));
-    EXPECT_EQ(ChmArchive(folder.nativeFile("cortado.chm")).status(), ChmArchive::Status::Unreadable);
+    EXPECT_EQ(ChmArchive(folder.nativeFile("cortado.chm")).status(),
+              ChmArchive::Status::Unreadable);
     folder.write("copia.chm", whole);
     EXPECT_EQ(ChmArchive(folder.nativeFile("copia.chm")).status(), ChmArchive::Status::Open);
 }

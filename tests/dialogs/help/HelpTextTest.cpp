@@ -12,10 +12,12 @@ TEST(HelpText, ReadsPagesInTheirDeclaredCharsetAndElseGuessesUtf8OrWindows1252)
     // UTF-8, or a UTF-8 page read byte by byte.
     const QString word = QStringLiteral("Cómo jugar: ñandú");
     const QByteArray utf8 = word.toUtf8();
-    const QByteArray latin = "C\xF3mo jugar: \xF1" "and\xFA";
+    const QByteArray latin = "C\xF3mo jugar: \xF1"
+                             "and\xFA";
 
     EXPECT_TRUE(htmltext::decodeHtml("<meta http-equiv=\"Content-Type\" content=\"text/html; "
-                                     "charset=utf-8\">" + utf8)
+                                     "charset=utf-8\">" +
+                                     utf8)
                     .endsWith(word));
     EXPECT_TRUE(htmltext::decodeHtml("<META CHARSET='Windows-1252'>" + latin).endsWith(word));
     // The declaration wins over the guess: these two bytes are valid UTF-8 too.
@@ -85,8 +87,9 @@ TEST(HelpLinks, KeepsPagesInsideAndLetsOnlyWebAndMailLinksOut)
               u"chm:/puntos.html#ejemplo");
     EXPECT_EQ(helplinks::topicUrl(QStringLiteral("/imagenes/a.png")).toString(),
               u"chm:/imagenes/a.png");
-    EXPECT_EQ(helplinks::objectPath(helplinks::topicUrl(QStringLiteral("ms-its:ayuda.chm::/b.html"))),
-              u"/b.html");
+    EXPECT_EQ(
+        helplinks::objectPath(helplinks::topicUrl(QStringLiteral("ms-its:ayuda.chm::/b.html"))),
+        u"/b.html");
     EXPECT_EQ(helplinks::objectPath(
                   helplinks::topicUrl(QStringLiteral("imagenes/")).resolved(QUrl("../x%20y.html"))),
               u"/x y.html");

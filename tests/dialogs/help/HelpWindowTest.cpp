@@ -1,5 +1,5 @@
-#include "dialogs/help/HelpBrowser.h"
 #include "dialogs/help/HelpWindow.h"
+#include "dialogs/help/HelpBrowser.h"
 #include "support/TempAppFolder.h"
 
 #include <QAction>
@@ -26,9 +26,8 @@ protected:
 
     void open(const QString& file)
     {
-        window = std::make_unique<HelpWindow>(file, [this](const QUrl& url) {
-            opened.append(url.toString());
-        });
+        window = std::make_unique<HelpWindow>(
+            file, [this](const QUrl& url) { opened.append(url.toString()); });
         window->show();
     }
 
@@ -176,6 +175,6 @@ TEST_F(HelpViewer, SaysWhichPageOrHelpFileCannotBeShown)
 
     folder.write("roto.chm", QByteArray(4096, '\x5A'));
     open(folder.nativeFile("roto.chm"));
-    EXPECT_TRUE(page()->toPlainText().contains(
-        u"No se puede leer el archivo de ayuda «roto.chm»: está dañado o no es un archivo de ayuda."));
+    EXPECT_TRUE(page()->toPlainText().contains(u"No se puede leer el archivo de ayuda «roto.chm»: "
+                                               u"está dañado o no es un archivo de ayuda."));
 }
