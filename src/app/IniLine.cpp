@@ -1,5 +1,8 @@
 #include "app/IniLine.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 bool isBlank(char c)
@@ -38,17 +41,62 @@ void classify(IniLine& line, QByteArrayView content)
 
 } // namespace
 
-IniLine iniLineAt(QByteArrayView text, qsizetype begin)
+qsizetype IniLines::nextOf(char byte, qsizetype& remembered) const
+{
+    if (remembered < m_at) {
+        const void* found =
+            std::memchr(m_text.data() + m_at, byte, static_cast<size_t>(m_text.size() - m_at));
+        remembered = found ? static_cast<const char*>(found) - m_text.data() : m_text.size();
+    }
+    return remembered;
+}
+
+IniLine IniLines::next()
 {
     IniLine line;
-    line.begin = begin;
-    qsizetype at = begin;
-    while (at < text.size() && text[at] != '\r' && text[at] != '\n')
-        ++at;
-    line.contentEnd = at;
-    if (at < text.size())
-        at += text.sliced(at).startsWith("\r\n") ? 2 : 1;
-    line.end = at;
-    classify(line, withoutBlanks(text.sliced(begin, line.contentEnd - begin)));
+    line.begin = m_at;
+    line.contentEnd = std::min(nextOf('\r', m_nextCr), nextOf('\n', m_nextLf));
+    line.end = line.contentEnd;
+    if (line.end < m_text.size())
+        line.end += m_text.sliced(line.end).startsWith("\r\n") ? 2 : 1;
+    m_at = line.end;
+    classify(line, withoutBlanks(m_text.sliced(line.begin, line.contentEnd - line.begin)));
+    return line;
+}
+
+bool IniLines::startsLine(qsizetype position) const
+{
+    while (position > m_at && isBlank(m_text[position - 1]))
+        --position;
+    return position == m_at || m_text[position - 1] == '\r' || m_text[position - 1] == '\n';
+}
+
+void IniLines::skipToHeader()
+{
+    // Headers are the only lines that open with "[", and "[" is rare elsewhere.
+    for (qsizetype from = m_at; from < m_text.size(); ++from) {
+        const void* found =
+            std::memchr(m_text.data() + from, '[', static_cast<size_t>(m_text.size() - from));
+        if (!found)
+            break;
+        from = static_cast<const char*>(found) - m_text.data();
+        if (startsLine(from)) {
+            qsizetype begin = from;
+            while (begin > m_at && isBlank(m_text[begin - 1]))
+                --begin;
+            m_at = begin;
+            return;
+        }
+    }
+    m_at = m_text.size();
+}
+
+IniLine iniLineAt(QByteArrayView text, qsizetype begin)
+{
+    IniLines lines(text.sliced(begin));
+    IniLine line = lines.next();
+    line.begin += begin;
+    line.contentEnd += begin;
+    line.end += begin;
     return line;
 }

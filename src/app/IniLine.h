@@ -16,5 +16,27 @@ struct IniLine {
     bool hasLineEnding() const { return end > contentEnd; }
 };
 
-// The line of `text` that starts at `begin`. CRLF, LF and CR all end a line.
+// The lines of a text, one after another. CRLF, LF and CR all end a line.
+// Category files run to megabytes, so line ends are found with memchr and
+// remembered from line to line: a whole scan reads the text about twice.
+class IniLines {
+public:
+    explicit IniLines(QByteArrayView text) : m_text(text) {}
+
+    bool atEnd() const { return m_at >= m_text.size(); }
+    IniLine next();
+    // Passes over every line up to the next section header, or to the end.
+    void skipToHeader();
+
+private:
+    qsizetype nextOf(char byte, qsizetype& remembered) const;
+    bool startsLine(qsizetype position) const;
+
+    QByteArrayView m_text;
+    qsizetype m_at = 0;
+    qsizetype m_nextCr = -1;
+    qsizetype m_nextLf = -1;
+};
+
+// The line of `text` that starts at `begin`.
 IniLine iniLineAt(QByteArrayView text, qsizetype begin);

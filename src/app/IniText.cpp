@@ -4,6 +4,7 @@
 #include "app/IniLine.h"
 
 #include <algorithm>
+#include <array>
 
 namespace ini {
 namespace {
@@ -12,13 +13,32 @@ class NameMatcher {
 public:
     explicit NameMatcher(QStringView name) : m_upper(cp1252::toUpper(name)) {}
 
+    // Byte by byte through a table: the set-up compares thousands of key names.
     bool matches(QByteArrayView name) const
     {
-        // Decoding keeps the length, so most names are told apart without it.
-        return name.size() == m_upper.size() && cp1252::toUpper(cp1252::decode(name)) == m_upper;
+        if (name.size() != m_upper.size())
+            return false;
+        for (qsizetype i = 0; i < name.size(); ++i) {
+            if (upperOfByte()[static_cast<unsigned char>(name[i])] != m_upper[i].unicode())
+                return false;
+        }
+        return true;
     }
 
 private:
+    static const std::array<char16_t, 256>& upperOfByte()
+    {
+        static const std::array<char16_t, 256> table = [] {
+            std::array<char16_t, 256> upper{};
+            for (int byte = 0; byte < 256; ++byte) {
+                const char c = static_cast<char>(byte);
+                upper[byte] = cp1252::toUpper(cp1252::decode(QByteArrayView(&c, 1)))[0].unicode();
+            }
+            return upper;
+        }();
+        return table;
+    }
+
     QString m_upper;
 };
 
@@ -33,22 +53,26 @@ Lookup find(QByteArrayView text, QStringView section, QStringView key)
     const NameMatcher sectionName(section);
     const NameMatcher keyName(key);
     Lookup found;
-    for (qsizetype at = 0; at < text.size();) {
-        const IniLine line = iniLineAt(text, at);
-        at = line.end;
-        const bool inSection = found.lastOfSection.has_value();
-        if (line.kind == IniLine::Kind::Header) {
-            if (inSection)
-                break;
-            if (sectionName.matches(line.name))
-                found.lastOfSection = line;
-        } else if (inSection && line.kind == IniLine::Kind::Key) {
-            if (keyName.matches(line.name)) {
-                found.key = line;
-                break;
-            }
-            found.lastOfSection = line;
+    IniLines lines(text);
+    while (!found.lastOfSection) {
+        lines.skipToHeader();
+        if (lines.atEnd())
+            return found;
+        const IniLine header = lines.next();
+        if (sectionName.matches(header.name))
+            found.lastOfSection = header;
+    }
+    while (!lines.atEnd()) {
+        const IniLine line = lines.next();
+        if (line.kind == IniLine::Kind::Header)
+            break;
+        if (line.kind != IniLine::Kind::Key)
+            continue;
+        if (keyName.matches(line.name)) {
+            found.key = line;
+            break;
         }
+        found.lastOfSection = line;
     }
     return found;
 }

@@ -66,9 +66,8 @@ IniScan::IniScan(QByteArrayView text) : m_text(text)
                                "primera línea; guárdelo en Windows-1252"));
 
     int number = 0;
-    for (qsizetype at = 0; at < text.size();) {
-        const IniLine line = iniLineAt(text, at);
-        at = line.end;
+    for (IniLines lines(text); !lines.atEnd();) {
+        const IniLine line = lines.next();
         ++number;
         QByteArrayView content = text.sliced(line.begin, line.contentEnd - line.begin);
         if (number == 1 && m_utf8Mark)

@@ -6,7 +6,8 @@
 #include <gtest/gtest.h>
 
 // Would catch a reader stricter than Windows about case, blanks, quotes and
-// comments, or one that loses blanks inside a value.
+// comments, one that loses blanks inside a value, or one that takes a "["
+// inside a value for a section header.
 TEST(IniRead, FindsValuesAsWindowsDoes)
 {
     TempAppFolder app;
@@ -21,6 +22,7 @@ TEST(IniRead, FindsValuesAsWindowsDoes)
                                           u"PuntoYComa = a;b\r\n"
                                           u" ;Comentada=1\r\n"
                                           u"sin signo igual\r\n"
+                                          u"Corchete = [Otra]\r\n"
                                           u"Ñandú=ave\r\n"));
     const QString file = app.programPath("datos.ini");
 
@@ -34,7 +36,8 @@ TEST(IniRead, FindsValuesAsWindowsDoes)
     EXPECT_EQ(LeerIni(file, "Config", "sin signo igual"), u"");
     EXPECT_EQ(LeerIni(file, "Config", "ñANDÚ"), u"ave");
     EXPECT_EQ(LeerIni(file, "", "Skin"), u"");
-    EXPECT_EQ(LeerIni(file, "Otra", "Skin"), u"");
+    EXPECT_EQ(LeerIni(file, "Config", "corchete"), u"[Otra]");
+    EXPECT_EQ(LeerIni(file, "Otra", "Ñandú"), u"");
     EXPECT_EQ(LeerIni(app.programPath("falta.ini"), "Config", "Skin"), u"");
 }
 
