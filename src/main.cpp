@@ -4,6 +4,10 @@
 
 #include <QApplication>
 
+#ifdef PALABRINO_FIRST_PAINT_PROBE
+#include "FirstPaintProbe.h"
+#endif
+
 int main(int, char** argv)
 {
     // The game takes no command line: Qt is shown the program name only.
@@ -15,6 +19,9 @@ int main(int, char** argv)
 
     DesktopPlatform platform;
     Form1 form1(QCoreApplication::applicationDirPath(), platform);
+#ifdef PALABRINO_FIRST_PAINT_PROBE
+    FirstPaintProbe probe(form1);
+#endif
     form1.show();
     return app.exec();
 }
