@@ -1,13 +1,12 @@
 #include "app/SafeFile.h"
 
-#include <QDeadlineTimer>
+#include "app/WriterLock.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 
 #include <filesystem>
 #include <system_error>
-#include <thread>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -103,19 +102,6 @@ void syncFolder([[maybe_unused]] const QString& path)
 #endif
 }
 
-// QLockFile::tryLock waits ever longer between attempts, up to seconds, so a
-// writer that locks again at once can starve another: try at a steady pace.
-bool lockWithin(QLockFile& lock, std::chrono::milliseconds timeout)
-{
-    const QDeadlineTimer deadline(timeout);
-    while (!lock.tryLock(0)) {
-        if (lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
-}
-
 } // namespace
 
 std::optional<QByteArray> readAll(const QString& path)
@@ -131,10 +117,8 @@ std::optional<QByteArray> readAll(const QString& path)
 
 bool replace(const QString& path, const Change& change, std::chrono::milliseconds lockTimeout)
 {
-    // A lock left by a killed process is taken over: QLockFile sees that its
-    // owner is gone.
-    QLockFile lock(path + QStringLiteral(".lck"));
-    if (!lockWithin(lock, lockTimeout))
+    const WriterLock lock(path, lockTimeout);
+    if (!lock.held())
         return false;
 
     const QFileInfo info(path);

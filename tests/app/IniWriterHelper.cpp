@@ -1,6 +1,7 @@
 // Writes to an INI file from a process of its own, for the tests of the lock.
 //   write <file> <prefix> <count> <keys>: sets <prefix><i % keys> to i, for i below count
 //   hang <file>: takes the file's lock, says "locked" and waits to be killed
+//   alternate <file> <a> <b>: sets [Carga] k to a, then b, and so on until killed
 #include "app/Module1.h"
 #include "app/SafeFile.h"
 
@@ -37,7 +38,14 @@ int main(int argc, char** argv)
         }
         return allWritten ? 0 : 1;
     }
-    std::fputs("usage: ini_writer_helper write <file> <prefix> <count> <keys> | hang <file>\n",
+    if (args.size() == 4 && args[0] == "alternate") {
+        std::puts("writing");
+        std::fflush(stdout);
+        for (int i = 0;; ++i)
+            EscribirIni(args[1], "Carga", "k", args[2 + i % 2]);
+    }
+    std::fputs("usage: ini_writer_helper write <file> <prefix> <count> <keys> | hang <file> | "
+               "alternate <file> <a> <b>\n",
                stderr);
     return 2;
 }

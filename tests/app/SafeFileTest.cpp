@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <random>
+#include <thread>
 
 namespace {
 
@@ -124,4 +126,42 @@ TEST(SafeFile, TwoProcessesWritingAtOnceLoseNothing)
                       QString::number(writes - keys + key));
     }
     EXPECT_EQ(app.read("datos.ini").count('\n'), 1 + 2 * keys);
+}
+
+// Would catch a replacement that is not atomic (a file killed half-written or
+// emptied) or a killed writer's leftovers that block or litter later writes.
+TEST(SafeFile, WriterKilledAtAnyMomentLeavesTheOldOrTheNewFile)
+{
+    TempAppFolder app;
+    const QString file = app.programPath("Categorias/Animales.ini");
+    app.write("Categorias/Animales.ini", "[Datos]\r\nCuenta=1\r\n");
+    const QString shortValue = QStringLiteral("corto");
+    const QString longValue = QString(3000, u'x');
+    ASSERT_TRUE(EscribirIni(file, "Carga", "k", longValue));
+    const QByteArray withLong = app.read("Categorias/Animales.ini");
+    ASSERT_TRUE(EscribirIni(file, "Carga", "k", shortValue));
+    const QByteArray withShort = app.read("Categorias/Animales.ini");
+
+    std::random_device seed;
+    std::mt19937 random(seed());
+    std::uniform_int_distribution<int> microseconds(0, 20000);
+    for (int kill = 0; kill < 200; ++kill) {
+        QProcess writer;
+        writer.start(INI_WRITER_HELPER, {"alternate", app.nativeFile("Categorias/Animales.ini"),
+                                         shortValue, longValue});
+        ASSERT_TRUE(writer.waitForReadyRead(10000));
+        std::this_thread::sleep_for(std::chrono::microseconds(microseconds(random)));
+        writer.kill();
+        ASSERT_TRUE(writer.waitForFinished(10000));
+        const QByteArray now = app.read("Categorias/Animales.ini");
+        ASSERT_TRUE(now == withShort || now == withLong) << "after kill " << kill << ", "
+                                                         << now.size() << " bytes";
+    }
+
+    EXPECT_TRUE(EscribirIni(file, "Datos", "Cuenta", "2"));
+    const QString left = LeerIni(file, "Carga", "k");
+    EXPECT_TRUE(left == shortValue || left == longValue.first(254));
+    EXPECT_EQ(QDir(app.nativeFile("Categorias")).entryList(QDir::AllEntries | QDir::Hidden |
+                                                           QDir::NoDotAndDotDot),
+              QStringList{"Animales.ini"});
 }
