@@ -31,9 +31,12 @@ void classify(IniLine& line, QByteArrayView content)
         line.name = withoutBlanks(close < 0 ? inner : inner.first(close));
         return;
     }
-    const qsizetype equals = content.indexOf('=');
-    if (content.startsWith(';') || equals < 0)
+    if (content.startsWith(';'))
         return;
+    const void* found = std::memchr(content.data(), '=', static_cast<size_t>(content.size()));
+    if (!found)
+        return;
+    const qsizetype equals = static_cast<const char*>(found) - content.data();
     line.kind = IniLine::Kind::Key;
     line.name = withoutBlanks(content.first(equals));
     line.value = withoutBlanks(content.sliced(equals + 1));
@@ -57,8 +60,11 @@ IniLine IniLines::next()
     line.begin = m_at;
     line.contentEnd = std::min(nextOf('\r', m_nextCr), nextOf('\n', m_nextLf));
     line.end = line.contentEnd;
-    if (line.end < m_text.size())
-        line.end += m_text.sliced(line.end).startsWith("\r\n") ? 2 : 1;
+    if (line.end < m_text.size()) {
+        const bool crlf = m_text[line.end] == '\r' && line.end + 1 < m_text.size() &&
+                          m_text[line.end + 1] == '\n';
+        line.end += crlf ? 2 : 1;
+    }
     m_at = line.end;
     classify(line, withoutBlanks(m_text.sliced(line.begin, line.contentEnd - line.begin)));
     return line;
