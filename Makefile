@@ -2,6 +2,9 @@
 # Debian packages are missing, configure, build, then play or test.
 
 BUILD_DIR ?= build
+# The same sources under AddressSanitizer and UndefinedBehaviorSanitizer,
+# built with clang.
+SANITIZE_DIR ?= build-asan
 # Where `make install` lays out the game; the player must be able to write there.
 PREFIX ?= $(HOME)/.local
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
@@ -13,11 +16,12 @@ PACKAGES := cmake g++ make pkg-config \
             libx11-dev xvfb xauth x11-utils xdotool desktop-file-utils \
             dbus at-spi2-core python3-pyatspi \
             fonts-wine fonts-dejavu-core \
-            libchm-dev fp-utils
+            libchm-dev fp-utils \
+            clang-14 libclang-rt-14-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test bench install restore-data clean
+.PHONY: all deps configure build run test sanitize bench install restore-data clean
 
 all: build
 
@@ -43,6 +47,14 @@ run: build
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
+# The whole suite again under the sanitizers, in a folder of its own.
+sanitize: deps
+	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_CXX_COMPILER=clang++-14 -DPALABRINO_SANITIZE=ON
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	    ctest --output-on-failure -j $(JOBS)
+
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
@@ -57,4 +69,4 @@ restore-data: configure
 	cmake --build $(BUILD_DIR) --target restore_data
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)

@@ -17,14 +17,15 @@ namespace {
 // Acts on the modal dialog once it is up, as a player would.
 void whenDialogOpens(std::function<void(QWidget*)> act)
 {
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [act, poll] {
-        if (QWidget* dialog = QApplication::activeModalWidget())
+    auto* poll = new QTimer(qApp);
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            poll->stop();
+            poll->deleteLater();
             act(dialog);
-        else
-            QTimer::singleShot(20, *poll);
-    };
-    QTimer::singleShot(20, *poll);
+        }
+    });
+    poll->start(20);
 }
 
 QPushButton* buttonOf(QWidget* dialog, QDialogButtonBox::StandardButton which)

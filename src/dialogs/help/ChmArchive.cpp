@@ -188,7 +188,8 @@ QString ChmArchive::topicTitle(const QString& path) const
 
 QString ChmArchive::defaultTopic() const
 {
-    const ChmTopic* first = firstPage(contents());
+    const std::vector<ChmTopic> tableOfContents = contents();
+    const ChmTopic* first = firstPage(tableOfContents);
     const QString candidates[] = {
         setting(2),
         windowString(0x68),
