@@ -21,7 +21,8 @@ PACKAGES := cmake g++ make pkg-config \
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test sanitize bench install restore-data clean
+.PHONY: all deps configure build run test sanitize-build sanitize fuzz bench install \
+        restore-data clean
 
 all: build
 
@@ -44,16 +45,30 @@ build: configure
 run: build
 	$(BUILD_DIR)/app/palabrino
 
+# The suite in the ordinary build, then again under the sanitizers.
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) sanitize
 
-# The whole suite again under the sanitizers, in a folder of its own.
-sanitize: deps
+# The same sources, the fuzzers included, under AddressSanitizer and
+# UndefinedBehaviorSanitizer, in a folder of their own.
+sanitize-build: deps
 	cmake -S . -B $(SANITIZE_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	    -DCMAKE_CXX_COMPILER=clang++-14 -DPALABRINO_SANITIZE=ON
+	    -DCMAKE_CXX_COMPILER=clang++-14 -DPALABRINO_SANITIZE=ON -DPALABRINO_FUZZ=ON
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+
+# The whole suite under the sanitizers; it replays every fuzzer's corpus too.
+sanitize: sanitize-build
 	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-	    ctest --output-on-failure -j $(JOBS)
+	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure -j $(JOBS)
+
+# Each fuzzer for FUZZ_SECONDS on its corpus; FUZZ_KEEP=1 keeps the inputs
+# that found new paths in tests/fuzz/corpus.
+FUZZ_SECONDS ?= 600
+FUZZ_KEEP ?= 1
+fuzz: sanitize-build
+	FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_KEEP=$(FUZZ_KEEP) \
+	    bash tests/fuzz/run_fuzzers.sh $(SANITIZE_DIR)/tests/fuzz
 
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)

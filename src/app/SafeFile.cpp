@@ -35,8 +35,12 @@ public:
     explicit PendingFile(const QString& path) : m_file(path) {}
     ~PendingFile()
     {
-        if (!m_placed)
-            m_file.remove();
+        if (m_placed)
+            return;
+        // After a failed write (a full disk) close() fails to flush as well,
+        // and QFile::remove() then keeps the file: remove it by name.
+        m_file.close();
+        QFile::remove(m_file.fileName());
     }
     PendingFile(const PendingFile&) = delete;
     PendingFile& operator=(const PendingFile&) = delete;
@@ -115,8 +119,11 @@ std::optional<QByteArray> readAll(const QString& path)
     return bytes;
 }
 
-bool replace(const QString& path, const Change& change, std::chrono::milliseconds lockTimeout)
+bool replace(const QString& link, const Change& change, std::chrono::milliseconds lockTimeout)
 {
+    // A link stays a link: the file it points to is the one replaced.
+    const QFileInfo named(link);
+    const QString path = named.isSymLink() && named.exists() ? named.canonicalFilePath() : link;
     const WriterLock lock(path, lockTimeout);
     if (!lock.held())
         return false;

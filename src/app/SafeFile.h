@@ -20,7 +20,8 @@ using Change = std::function<std::optional<QByteArray>(const QByteArray& current
 
 // Under the lock "<path>.lck", held from the read to the rename, writes the
 // changed bytes to "<path>.tmp", flushes them to the disk and renames them over
-// the file. Returns false, with the file as it was, when any step fails.
+// the file; a link is followed to its file. Returns false, with the file as it
+// was and no "<path>.tmp" left, when any step fails.
 bool replace(const QString& path, const Change& change,
              std::chrono::milliseconds lockTimeout = std::chrono::seconds(5));
 

@@ -29,7 +29,9 @@ bool exists(const QString& appFolder, const QString& name)
     if (!isSafeName(name))
         return false;
     const std::optional<QString> path = nativePath(file(appFolder, name));
-    return path && QFileInfo(*path).isFile();
+    // One that cannot be read is as good as missing: it would deal nothing and
+    // refuse every write.
+    return path && QFileInfo(*path).isFile() && QFileInfo(*path).isReadable();
 }
 
 QStringList names(const QString& appFolder)

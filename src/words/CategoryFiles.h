@@ -16,6 +16,7 @@ bool isSafeName(const QString& name);
 QString folder(const QString& appFolder);
 // folder + "\Categorias\" + name + ".ini".
 QString file(const QString& appFolder, const QString& name);
+// A readable category file of that name.
 bool exists(const QString& appFolder, const QString& name);
 
 // Names of the "*.ini" files of the folder, without ".ini", by file name.

@@ -8,7 +8,9 @@ namespace phrase {
 
 std::int16_t nextEntry(std::int16_t counter)
 {
-    if (counter == std::numeric_limits<std::int16_t>::max())
+    // Entries are numbered from 1: a counter below 0 would deal keys such as
+    // "0A" or "-1A", which no author means as entries.
+    if (counter < 0 || counter == std::numeric_limits<std::int16_t>::max())
         return 1;
     return static_cast<std::int16_t>(counter + 1);
 }

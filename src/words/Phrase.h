@@ -7,7 +7,8 @@
 // Turning a stored entry into the hidden phrase and its masked display.
 namespace phrase {
 
-// The entry after the one the counter names; past 32767 dealing starts again.
+// The entry after the one the counter names; past 32767, or from a counter
+// below 0, dealing starts again at 1.
 std::int16_t nextEntry(std::int16_t counter);
 // The key of an entry in [Contenido]: 12 is "12A".
 QString entryKey(std::int16_t number);
