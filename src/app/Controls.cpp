@@ -7,8 +7,19 @@
 
 #include <algorithm>
 
-LineControl::LineControl(QWidget* parent, int x1, int y1, int x2, int y2) : QWidget(parent)
+namespace {
+
+// A picture becomes a screen pixmap when it is first painted, and stays one.
+const QPixmap& onScreen(const QImage& picture, QPixmap& converted)
 {
+    if (converted.isNull())
+        converted = QPixmap::fromImage(picture);
+    return converted;
+}
+
+} // namespace
+
+LineControl::LineControl(QWidget* parent, int x1, int y1, int x2, int y2) : QWidget(parent) {
     const int left = twips::toPixels(std::min(x1, x2));
     const int top = twips::toPixels(std::min(y1, y2));
     const int right = twips::toPixels(std::max(x1, x2));
@@ -17,15 +28,13 @@ LineControl::LineControl(QWidget* parent, int x1, int y1, int x2, int y2) : QWid
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void LineControl::paintEvent(QPaintEvent*)
-{
+void LineControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::WindowText));
 }
 
 ShapeControl::ShapeControl(QWidget* parent, const QRect& pixels, const QColor& fill)
-    : QWidget(parent)
-{
+    : QWidget(parent) {
     setGeometry(pixels);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, fill);
@@ -35,44 +44,48 @@ ShapeControl::ShapeControl(QWidget* parent, const QRect& pixels, const QColor& f
 }
 
 ImageControl::ImageControl(QWidget* parent, const QRect& pixels, bool stretch)
-    : QLabel(parent), m_stretch(stretch)
-{
+    : QLabel(parent), m_stretch(stretch) {
     setGeometry(pixels);
-    setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setScaledContents(stretch);
 }
 
-void ImageControl::setPicture(const QPixmap& picture)
-{
+void ImageControl::setPicture(const QImage& picture) {
     m_picture = picture;
-    setPixmap(picture);
+    m_shown = QPixmap();
     if (!m_stretch && !picture.isNull())
         resize(picture.deviceIndependentSize().toSize());
+    update();
 }
 
-void ImageControl::mousePressEvent(QMouseEvent* event)
-{
+void ImageControl::paintEvent(QPaintEvent*) {
+    if (m_picture.isNull())
+        return;
+    QPainter painter(this);
+    if (!m_stretch) {
+        painter.drawPixmap(0, 0, onScreen(m_picture, m_shown));
+        return;
+    }
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), onScreen(m_picture, m_shown));
+}
+
+void ImageControl::mousePressEvent(QMouseEvent* event) {
     event->accept();
     emit mousePressed();
 }
 
-void ImageControl::mouseReleaseEvent(QMouseEvent* event)
-{
+void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     if (rect().contains(event->position().toPoint()))
         emit clicked();
 }
 
-void ClientArea::setBackground(const QPixmap& picture)
-{
+void ClientArea::setBackground(const QImage& picture) {
     m_background = picture;
+    m_shown = QPixmap();
     update();
 }
 
-void ClientArea::paintEvent(QPaintEvent*)
-{
-    if (m_background.isNull())
-        return;
-    QPainter painter(this);
-    painter.drawPixmap(0, 0, m_background);
+void ClientArea::paintEvent(QPaintEvent*) {
+    if (!m_background.isNull())
+        QPainter(this).drawPixmap(0, 0, onScreen(m_background, m_shown));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <QWidget>
@@ -22,26 +23,29 @@ public:
 };
 
 // A picture holder. A stretched one scales its picture to its own size; one
-// that is not stretched takes the size of the picture put into it.
+// that is not stretched takes the size of the picture put into it. The picture
+// becomes a screen pixmap only when first painted: most holders stay hidden.
 class ImageControl : public QLabel {
     Q_OBJECT
 public:
     ImageControl(QWidget* parent, const QRect& pixels, bool stretch);
 
-    const QPixmap& picture() const { return m_picture; }
-    void setPicture(const QPixmap& picture);
+    const QImage& picture() const { return m_picture; }
+    void setPicture(const QImage& picture);
 
 signals:
     void clicked();
     void mousePressed();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     bool m_stretch;
-    QPixmap m_picture;
+    QImage m_picture;
+    QPixmap m_shown;
 };
 
 // The client area of a window, with an optional picture drawn unscaled from
@@ -50,12 +54,13 @@ class ClientArea : public QWidget {
 public:
     using QWidget::QWidget;
 
-    const QPixmap& background() const { return m_background; }
-    void setBackground(const QPixmap& picture);
+    const QImage& background() const { return m_background; }
+    void setBackground(const QImage& picture);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap m_background;
+    QImage m_background;
+    QPixmap m_shown;
 };

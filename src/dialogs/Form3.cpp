@@ -75,7 +75,7 @@ Form3::Form3(Form1& main) : m_main(main)
 
     Image1 = new ImageControl(this, twips::rect(2880, 120, 240, 240), false);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPicture(QPixmap(QStringLiteral(":/about/cruz.png")));
+    Image1->setPicture(QImage(QStringLiteral(":/about/cruz.png")));
 
     C = new QLabel(this);
     C->setObjectName(QStringLiteral("C"));

@@ -12,23 +12,21 @@
 namespace {
 
 // A picture that cannot be read leaves the holder with what it had.
-void loadInto(ImageControl& holder, const QString& file)
-{
-    if (const std::optional<QPixmap> picture = skins::loadPicture(file))
+void loadInto(ImageControl& holder, const QString& file) {
+    if (const std::optional<QImage> picture = skins::loadPicture(file))
         holder.setPicture(*picture);
 }
 
 } // namespace
 
-void Form1::CargarSkin()
-{
+void Form1::CargarSkin() {
     const QString folder = skins::folder(m_appFolder, skins::currentName(m_appFolder));
     const QString info = folder + QStringLiteral("info.ini");
     const QString red = LeerIni(info, QStringLiteral("Colores"), QStringLiteral("TextoR"));
     const QString green = LeerIni(info, QStringLiteral("Colores"), QStringLiteral("TextoV"));
     const QString blue = LeerIni(info, QStringLiteral("Colores"), QStringLiteral("TextoA"));
 
-    if (const std::optional<QPixmap> background =
+    if (const std::optional<QImage> background =
             skins::loadPicture(folder + QStringLiteral("fondo.gif")))
         m_client->setBackground(*background);
 
@@ -43,10 +41,14 @@ void Form1::CargarSkin()
     for (std::size_t n = 0; n < I.size(); ++n)
         loadInto(*I[n], folder + QStringLiteral("%1.gif").arg(n));
 
-    Form2& result = form2.get();
-    loadInto(*result.Pun, folder + QStringLiteral("nopuntos.gif"));
-    loadInto(*result.Gan, folder + QStringLiteral("ganado.gif"));
-    loadInto(*result.Per, folder + QStringLiteral("perdido.gif"));
+    // A result window loaded just now has filled its holders itself.
+    if (Form2* result = form2.existing()) {
+        loadInto(*result->Pun, folder + QStringLiteral("nopuntos.gif"));
+        loadInto(*result->Gan, folder + QStringLiteral("ganado.gif"));
+        loadInto(*result->Per, folder + QStringLiteral("perdido.gif"));
+    } else {
+        form2.get();
+    }
 
     SkinCargado = true;
 }

@@ -37,7 +37,7 @@ void Form2::Form_Load()
     const std::pair<ImageControl*, const char*> holders[] = {
         {Pun, "nopuntos.gif"}, {Gan, "ganado.gif"}, {Per, "perdido.gif"}};
     for (const auto& [holder, file] : holders) {
-        if (const std::optional<QPixmap> picture = skins::loadPicture(folder + file))
+        if (const std::optional<QImage> picture = skins::loadPicture(folder + file))
             holder->setPicture(*picture);
     }
 }

@@ -2,48 +2,58 @@
 
 #include "app/AppPath.h"
 #include "app/Module1.h"
+#include "skins/GifImage.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 
 namespace skins {
 
-QString currentName(const QString& appFolder)
-{
+QString currentName(const QString& appFolder) {
     return LeerIni(joinPath(appFolder, QStringLiteral("Datos.ini")), QStringLiteral("Config"),
                    QStringLiteral("Skin"));
 }
 
-QStringList names(const QString& appFolder)
-{
+QStringList names(const QString& appFolder) {
     const std::optional<QString> path = nativePath(joinPath(appFolder, QStringLiteral("Skins")));
     if (!path)
         return {};
-    QStringList found = QDir(*path).entryList(QDir::Dirs | QDir::NoDotAndDotDot,
-                                              QDir::Name | QDir::IgnoreCase);
+    QStringList found =
+        QDir(*path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     // A name with a backslash would be read as a path of its own.
     found.removeIf([](const QString& name) { return name.contains('\\'); });
     return found.mid(0, maxListed);
 }
 
-QString folder(const QString& appFolder, const QString& name)
-{
+QString folder(const QString& appFolder, const QString& name) {
     return joinPath(appFolder, QStringLiteral("Skins\\")) + name + '\\';
 }
 
-std::optional<QPixmap> loadPicture(const QString& file)
-{
+std::optional<QImage> loadPicture(const QString& file) {
     const std::optional<QString> path = nativePath(file);
-    if (!path)
+    // Only a plain file: a pipe or a device under a picture's name would never end.
+    if (!path || !QFileInfo(*path).isFile() || QFileInfo(*path).size() > maxPictureBytes)
         return std::nullopt;
-    QImageReader reader(*path);
+    QFile picture(*path);
+    if (!picture.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = picture.read(maxPictureBytes);
+    if (gif::isGif(bytes))
+        return gif::decode(bytes, maxPictureSide);
+
+    // A picture of another kind under a ".gif" name shows all the same.
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer);
     const QSize size = reader.size();
     if (!size.isValid() || size.width() > maxPictureSide || size.height() > maxPictureSide)
         return std::nullopt;
     QImage image;
     if (!reader.read(&image))
         return std::nullopt;
-    return QPixmap::fromImage(image);
+    return image;
 }
 
 } // namespace skins

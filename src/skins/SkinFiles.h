@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -21,8 +21,11 @@ QString folder(const QString& appFolder, const QString& name);
 // Pictures beyond this size in either direction are refused as unreadable, so
 // a crafted header cannot exhaust memory.
 constexpr int maxPictureSide = 4096;
+// Far beyond any skin's picture; a larger file is not read at all.
+constexpr qint64 maxPictureBytes = 64 << 20;
 
 // A picture read from a program path; no value when it is missing or unreadable.
-std::optional<QPixmap> loadPicture(const QString& file);
+// GIF pictures keep their colour indexes.
+std::optional<QImage> loadPicture(const QString& file);
 
 } // namespace skins

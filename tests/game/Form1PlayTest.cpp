@@ -122,19 +122,19 @@ TEST_F(Form1Play, FifthFailureLosesAndCountsTheLoss)
     for (int n = 0; n < 6; ++n) {
         QImage stage(10, 10, QImage::Format_RGB32);
         stage.fill(QColor(n * 40, 0, 0));
-        form->I[n]->setPicture(QPixmap::fromImage(stage));
+        form->I[n]->setPicture(stage);
     }
-    const auto stage = [&] { return form->Image1->picture().toImage().pixel(0, 0); };
+    const auto stage = [&] { return form->Image1->picture().pixel(0, 0); };
 
     playAll("BCDF");
     EXPECT_EQ(shown("Label4"), "4");
-    EXPECT_EQ(stage(), form->I[4]->picture().toImage().pixel(0, 0));
+    EXPECT_EQ(stage(), form->I[4]->picture().pixel(0, 0));
     EXPECT_FALSE(form->terminada());
     EXPECT_FALSE(resultShowing());
 
     click('G');
     EXPECT_EQ(shown("Label4"), "5");
-    EXPECT_EQ(stage(), form->I[5]->picture().toImage().pixel(0, 0));
+    EXPECT_EQ(stage(), form->I[5]->picture().pixel(0, 0));
     EXPECT_TRUE(form->terminada());
     EXPECT_EQ(display(), "SOL");
     EXPECT_EQ(stored("Est", "Perdidas"), "8");

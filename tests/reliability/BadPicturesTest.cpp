@@ -3,6 +3,7 @@
 #include "reliability/BadFolder.h"
 #include "skins/Form2.h"
 #include "support/FakePlatform.h"
+#include "support/GifBytes.h"
 
 #include <QPushButton>
 
@@ -14,44 +15,12 @@
 
 namespace {
 
-QByteArray le16(int value) {
-    QByteArray bytes(2, '\0');
-    bytes[0] = static_cast<char>(value & 0xFF);
-    bytes[1] = static_cast<char>(value >> 8);
-    return bytes;
-}
-
-// Screen and image descriptors of a GIF, with a black-and-white palette.
+// A white screen's head, up to its LZW data.
 QByteArray gifHeader(int width, int height) {
-    return "GIF89a" + le16(width) + le16(height) + QByteArray("\x80\0\0\0\0\0\xFF\xFF\xFF", 9) +
-           ',' + le16(0) + le16(0) + le16(width) + le16(height) + '\0';
-}
-
-// A whole GIF: every second code clears the table, so each code is 3 bits.
-QByteArray gif(int width, int height) {
-    QByteArray data;
-    quint32 bits = 0;
-    int count = 0;
-    const auto put = [&](quint32 code) {
-        bits |= code << count;
-        for (count += 3; count >= 8; count -= 8, bits >>= 8)
-            data += static_cast<char>(bits & 0xFF);
-    };
-    for (int pixel = 0; pixel < width * height; pixel += 2) {
-        put(4);
-        put(1);
-        if (pixel + 1 < width * height)
-            put(1);
-    }
-    put(5);
-    if (count > 0)
-        data += static_cast<char>(bits & 0xFF);
-    QByteArray blocks;
-    for (qsizetype at = 0; at < data.size(); at += 255) {
-        const QByteArray block = data.mid(at, 255);
-        blocks += static_cast<char>(block.size()) + block;
-    }
-    return gifHeader(width, height) + '\x02' + blocks + '\0' + ';';
+    GifPicture picture = plainGif(1, 1, 1);
+    picture.screen = QSize(width, height);
+    picture.frame = QRect(0, 0, width, height);
+    return gifHead(picture);
 }
 
 QByteArray randomBytes(int size) {
@@ -81,8 +50,8 @@ long peakMemoryKb() {
     return usage.ru_maxrss;
 }
 
-QRgb colourOf(const QPixmap& picture) {
-    return picture.isNull() ? 0 : picture.toImage().pixel(0, 0);
+QRgb colourOf(const QImage& picture) {
+    return picture.isNull() ? 0 : picture.pixel(0, 0);
 }
 
 struct Holders {
@@ -135,7 +104,7 @@ void playToTheEnd(Form1& form, FakePlatform& platform) {
 // picture refused only after decoding, and a bad picture of a new skin that
 // blanks the one the holder had.
 TEST(BadPictures, AreRefusedCheaplyAndKeepThePreviousOnes) {
-    const QByteArray whole = gif(300, 100);
+    const QByteArray whole = gifBytes(plainGif(300, 100, 1));
     // Cut in its pixels, a GIF still shows the part that came; cut in its
     // header, it is no picture.
     const QRgb white = qRgb(255, 255, 255);

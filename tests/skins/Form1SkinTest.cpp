@@ -44,7 +44,7 @@ protected:
             .rgb();
     }
 
-    static QRgb colourOf(const QPixmap& picture) { return picture.toImage().pixel(0, 0); }
+    static QRgb colourOf(const QImage& picture) { return picture.pixel(0, 0); }
 
     Form4& chooser() { return form->form4.show(); }
 };

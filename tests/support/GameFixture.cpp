@@ -78,6 +78,6 @@ bool GameFixture::resultShowing() const { return resultWindow() && resultWindow(
 
 QRgb GameFixture::resultColour() const
 {
-    const QPixmap& shownPicture = resultWindow()->Image1->picture();
-    return shownPicture.isNull() ? 0 : shownPicture.toImage().pixel(0, 0);
+    const QImage& shownPicture = resultWindow()->Image1->picture();
+    return shownPicture.isNull() ? 0 : shownPicture.pixel(0, 0);
 }
