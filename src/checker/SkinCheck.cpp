@@ -5,10 +5,10 @@
 #include "app/SafeFile.h"
 #include "checker/Contrast.h"
 #include "checker/IniScan.h"
-#include "skins/SkinFiles.h"
+#include "skins/Picture.h"
 
+#include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 #include <QPainter>
 
 #include <cmath>
@@ -35,8 +35,7 @@ struct Located {
 };
 
 // File names in a skin match without regard to case.
-Located locate(const QString& folder, const QString& name)
-{
+Located locate(const QString& folder, const QString& name) {
     const std::optional<QString> path = nativePath(joinPath(folder, name));
     if (!path)
         return {{}, name, false};
@@ -44,20 +43,17 @@ Located locate(const QString& folder, const QString& name)
     return {*path, info.fileName(), info.isFile()};
 }
 
-QString sizeText(QSize size)
-{
+QString sizeText(QSize size) {
     return QStringLiteral("%1x%2").arg(QString::number(size.width()),
                                        QString::number(size.height()));
 }
 
-QString ratioText(double ratio)
-{
+QString ratioText(double ratio) {
     // Rounded down, so that a shortfall never reads as the level itself.
     return QString::number(std::floor(ratio * 10) / 10, 'f', 1).replace(u'.', u',');
 }
 
-QString rgbText(QRgb colour)
-{
+QString rgbText(QRgb colour) {
     return QStringLiteral("R %1, V %2, A %3")
         .arg(QString::number(qRed(colour)), QString::number(qGreen(colour)),
              QString::number(qBlue(colour)));
@@ -67,8 +63,7 @@ class SkinCheck {
 public:
     explicit SkinCheck(const QString& folder) : m_folder(folder) {}
 
-    Findings run()
-    {
+    Findings run() {
         const std::optional<QImage> background = picture(QStringLiteral("fondo.gif"), clientSize);
         for (int n = 0; n <= 5; ++n)
             picture(QStringLiteral("%1.gif").arg(n), gallowsSize);
@@ -79,42 +74,45 @@ public:
     }
 
 private:
-    void note(const QString& file, int line, const QString& message)
-    {
+    void note(const QString& file, int line, const QString& message) {
         m_findings.push_back({file, line, message});
     }
 
-    std::optional<QImage> picture(const QString& name, QSize designed)
-    {
+    std::optional<QImage> picture(const QString& name, QSize designed) {
         const Located file = locate(m_folder, name);
         if (!file.isFile) {
             note(file.name, 0, QStringLiteral("falta el archivo"));
             return std::nullopt;
         }
-        QImageReader reader(file.path);
-        const QSize size = reader.size();
-        if (size.isValid() &&
-            (size.width() > skins::maxPictureSide || size.height() > skins::maxPictureSide)) {
+        using skins::maxPictureBytes;
+        using skins::maxPictureSide;
+        QFile picture(file.path);
+        const QByteArray bytes =
+            picture.open(QIODevice::ReadOnly) ? picture.read(maxPictureBytes + 1) : QByteArray();
+        const QSize size = skins::claimedSize(bytes);
+        if (size.isValid() && (size.width() > maxPictureSide || size.height() > maxPictureSide)) {
             note(file.name, 0,
                  QStringLiteral("mide %1; el juego no carga dibujos de más de %2")
-                     .arg(sizeText(size), sizeText({skins::maxPictureSide, skins::maxPictureSide})));
+                     .arg(sizeText(size), sizeText({maxPictureSide, maxPictureSide})));
             return std::nullopt;
         }
-        QImage image;
-        if (!size.isValid() || !reader.read(&image)) {
-            note(file.name, 0, QStringLiteral("no se puede leer como dibujo; el juego no lo carga"));
-            return std::nullopt;
-        }
-        if (image.size() != designed)
+        // Read as the game reads it, which refuses files beyond the limit unread.
+        const std::optional<QImage> image =
+            bytes.size() <= maxPictureBytes ? skins::pictureFrom(bytes) : std::nullopt;
+        if (!image) {
             note(file.name, 0,
-                 QStringLiteral("mide %1 y se diseñó para %2").arg(sizeText(image.size()),
-                                                                   sizeText(designed)));
+                 QStringLiteral("no se puede leer como dibujo; el juego no lo carga"));
+            return std::nullopt;
+        }
+        if (image->size() != designed)
+            note(file.name, 0,
+                 QStringLiteral("mide %1 y se diseñó para %2")
+                     .arg(sizeText(image->size()), sizeText(designed)));
         return image;
     }
 
     // What the labels stand on: the background picture over the window's grey.
-    static QImage backdrop(const std::optional<QImage>& background)
-    {
+    static QImage backdrop(const std::optional<QImage>& background) {
         QImage canvas(clientSize, QImage::Format_RGB32);
         canvas.fill(colors::formBackground);
         if (background) {
@@ -124,14 +122,14 @@ private:
         return canvas;
     }
 
-    void info(const QImage& backdrop)
-    {
+    void info(const QImage& backdrop) {
         const Located file = locate(m_folder, QStringLiteral("info.ini"));
         const std::optional<QByteArray> text =
             file.isFile ? safefile::readAll(file.path) : std::nullopt;
         if (!file.isFile || !text) {
-            note(file.name, 0, file.isFile ? QStringLiteral("no se puede leer el archivo")
-                                           : QStringLiteral("falta el archivo"));
+            note(file.name, 0,
+                 file.isFile ? QStringLiteral("no se puede leer el archivo")
+                             : QStringLiteral("falta el archivo"));
             return;
         }
         const IniScan scan(*text);
@@ -155,8 +153,7 @@ private:
         m_findings.insert(m_findings.end(), findings.begin(), findings.end());
     }
 
-    static void contrast(QRgb text, const QImage& backdrop, int line, Findings& findings)
-    {
+    static void contrast(QRgb text, const QImage& backdrop, int line, Findings& findings) {
         const Patch weakest = weakestPatch(backdrop, text, labelRows, cellWidth);
         if (weakest.ratio >= minimumContrast)
             return;
@@ -165,7 +162,8 @@ private:
                                   .arg(QString::number(area.left()), QString::number(area.right()),
                                        QString::number(area.top()), QString::number(area.bottom()));
         findings.push_back(
-            {{}, line,
+            {{},
+             line,
              QStringLiteral("el color del texto (%1) contrasta solo %2:1 con el fondo de las "
                             "etiquetas (%3, color medio %4); hace falta al menos %5:1")
                  .arg(rgbText(text), ratioText(weakest.ratio), where, rgbText(weakest.average),
@@ -178,6 +176,8 @@ private:
 
 } // namespace
 
-Findings checkSkin(const QString& folder) { return SkinCheck(folder).run(); }
+Findings checkSkin(const QString& folder) {
+    return SkinCheck(folder).run();
+}
 
 } // namespace checker

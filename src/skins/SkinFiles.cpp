@@ -2,13 +2,11 @@
 
 #include "app/AppPath.h"
 #include "app/Module1.h"
-#include "skins/GifImage.h"
+#include "skins/Picture.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageReader>
 
 namespace skins {
 
@@ -40,20 +38,7 @@ std::optional<QImage> loadPicture(const QString& file) {
     QFile picture(*path);
     if (!picture.open(QIODevice::ReadOnly))
         return std::nullopt;
-    QByteArray bytes = picture.read(maxPictureBytes);
-    if (gif::isGif(bytes))
-        return gif::decode(bytes, maxPictureSide);
-
-    // A picture of another kind under a ".gif" name shows all the same.
-    QBuffer buffer(&bytes);
-    QImageReader reader(&buffer);
-    const QSize size = reader.size();
-    if (!size.isValid() || size.width() > maxPictureSide || size.height() > maxPictureSide)
-        return std::nullopt;
-    QImage image;
-    if (!reader.read(&image))
-        return std::nullopt;
-    return image;
+    return pictureFrom(picture.read(maxPictureBytes));
 }
 
 } // namespace skins

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "skins/Picture.h"
+
 #include <QImage>
 #include <QString>
 #include <QStringList>
@@ -18,14 +20,8 @@ constexpr int maxListed = 20;
 // folder + "\Skins\" + name + "\".
 QString folder(const QString& appFolder, const QString& name);
 
-// Pictures beyond this size in either direction are refused as unreadable, so
-// a crafted header cannot exhaust memory.
-constexpr int maxPictureSide = 4096;
-// Far beyond any skin's picture; a larger file is not read at all.
-constexpr qint64 maxPictureBytes = 64 << 20;
-
-// A picture read from a program path; no value when it is missing or unreadable.
-// GIF pictures keep their colour indexes.
+// A picture read from a program path (see pictureFrom); no value when it is
+// missing or unreadable.
 std::optional<QImage> loadPicture(const QString& file);
 
 } // namespace skins

@@ -1,6 +1,7 @@
 #include "CheckerTest.h"
 #include "checker/Contrast.h"
 #include "checker/SkinCheck.h"
+#include "support/GifBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -69,12 +70,16 @@ TEST_F(SkinCheck, NamesMissingUnreadableAndMisSizedPictures)
     remove("2.gif");
     QDir().mkpath(folder.nativeFile("Skins/Roja/2.gif"));
     remove("3.gif");
+    // Qt's reader shows what precedes the undefined code 7; the game refuses it.
+    folder.write("Skins/Roja/4.gif",
+                 gifHead(plainGif(320, 240, 1)) + QByteArray("\x02\x03\x44\xA8\xAF\0;", 7));
     picture("Skins/Roja/ganado.gif", Qt::green, {4097, 10});
     EXPECT_EQ(checked(), "FONDO.GIF: mide 320x400 y se diseñó para 320x408\n"
                          "0.gif: no se puede leer como dibujo; el juego no lo carga\n"
                          "1.gif: mide 300x200 y se diseñó para 320x240\n"
                          "2.gif: falta el archivo\n"
                          "3.gif: falta el archivo\n"
+                         "4.gif: no se puede leer como dibujo; el juego no lo carga\n"
                          "ganado.gif: mide 4097x10; el juego no carga dibujos de más de 4096x4096");
 }
 
