@@ -50,6 +50,13 @@ std::optional<QString> nativePath(const QString& programPath)
     for (const QString& component : std::as_const(components)) {
         if (component.isEmpty() || component == u"." || component == u"..")
             return std::nullopt;
+    }
+    // Spelt as on disk, the usual case, it needs one look instead of one a folder.
+    const QString exact = path + components.join(u'/');
+    if (QFileInfo::exists(exact))
+        return QDir::toNativeSeparators(exact);
+
+    for (const QString& component : std::as_const(components)) {
         // A missing name keeps its spelling, and so does everything below it.
         path += existingName(path, component).value_or(component);
         path += u'/';
