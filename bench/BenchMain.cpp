@@ -19,7 +19,8 @@ constexpr int startupRuns = 10;
 // as it prints them.
 class Collector : public benchmark::ConsoleReporter {
 public:
-    void ReportRuns(const std::vector<Run>& runs) override {
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
         for (const Run& run : runs) {
             if (!run.error_occurred && run.run_type == Run::RT_Iteration) {
                 microseconds[run.benchmark_name()] = run.GetAdjustedRealTime();
@@ -39,7 +40,8 @@ struct StartupFigures {
     int failures = 0;
 };
 
-StartupFigures measure(const std::vector<startup::Run>& runs, int failures) {
+StartupFigures measure(const std::vector<startup::Run>& runs, int failures)
+{
     std::vector<double> times;
     std::vector<double> memory;
     for (const startup::Run& run : runs) {
@@ -51,7 +53,8 @@ StartupFigures measure(const std::vector<startup::Run>& runs, int failures) {
 
 // Alternates the game and the floor, after one start of each that is not
 // counted (it fills the caches of fonts and libraries).
-std::pair<StartupFigures, StartupFigures> startUps() {
+std::pair<StartupFigures, StartupFigures> startUps()
+{
     const auto first = startup::runOnce(PALABRINO_FIRST_PAINT, {});
     const QStringList size =
         first ? QStringList{QString::number(first->width), QString::number(first->height)}
@@ -74,7 +77,8 @@ std::pair<StartupFigures, StartupFigures> startUps() {
     return {measure(game, gameFailures), measure(floor, floorFailures)};
 }
 
-void printRow(const char* measure, double ours, double base, const char* unit, double target) {
+void printRow(const char* measure, double ours, double base, const char* unit, double target)
+{
     const bool known = ours > 0 && base > 0;
     const double ratio = known ? ours / base : 0;
     std::printf("%-34s %10.1f %10.1f %-3s %7.2f  <= %-5.1f %s\n", measure, ours, base, unit, ratio,
@@ -85,12 +89,14 @@ void printRow(const char* measure, double ours, double base, const char* unit, d
 }
 
 // A figure that explains a row above it, with no target of its own.
-void printExplainingRow(const char* measure, double ours, double base) {
+void printExplainingRow(const char* measure, double ours, double base)
+{
     std::printf("%-34s %10.1f %10.1f us  %7.2f\n", measure, ours, base, base > 0 ? ours / base : 0);
 }
 
 void printSpreadRow(const char* measure, const StartupFigures& game, const StartupFigures& floor,
-                    bool memory, double target) {
+                    bool memory, double target)
+{
     const startup::Summary& ours = memory ? game.megabytes : game.milliseconds;
     const startup::Summary& base = memory ? floor.megabytes : floor.milliseconds;
     printRow(measure, ours.median, base.median, memory ? "MB" : "ms", target);
@@ -99,7 +105,8 @@ void printSpreadRow(const char* measure, const StartupFigures& game, const Start
                 startupRuns - floor.failures);
 }
 
-void printAbsoluteRow(const char* measure, double microseconds, double limit) {
+void printAbsoluteRow(const char* measure, double microseconds, double limit)
+{
     std::printf("%-34s %10.2f %10s us  %7s  <  %-5.0f %s\n", measure, microseconds, "-", "-", limit,
                 microseconds <= 0      ? "NOT MEASURED"
                 : microseconds < limit ? "met"
@@ -107,7 +114,8 @@ void printAbsoluteRow(const char* measure, double microseconds, double limit) {
 }
 
 void printTable(const std::pair<StartupFigures, StartupFigures>& startUp,
-                std::map<std::string, double>& us, std::map<std::string, double>& cpuUs) {
+                std::map<std::string, double>& us, std::map<std::string, double>& cpuUs)
+{
     std::printf("\n%-34s %10s %10s     %7s  %-8s\n", "Measure", "Ours", "Base", "Ratio", "Target");
     std::printf("%-34s %10s %10s\n", "", "", "(floor window / plain file access)");
     printSpreadRow("Start-up to first paint (median)", startUp.first, startUp.second, false, 1.5);
@@ -134,7 +142,8 @@ void printTable(const std::pair<StartupFigures, StartupFigures>& startUp,
 
 } // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     benchmark::Initialize(&argc, argv);
     const auto startUp = startUps();
 

@@ -19,7 +19,8 @@ const QPixmap& onScreen(const QImage& picture, QPixmap& converted)
 
 } // namespace
 
-LineControl::LineControl(QWidget* parent, int x1, int y1, int x2, int y2) : QWidget(parent) {
+LineControl::LineControl(QWidget* parent, int x1, int y1, int x2, int y2) : QWidget(parent)
+{
     const int left = twips::toPixels(std::min(x1, x2));
     const int top = twips::toPixels(std::min(y1, y2));
     const int right = twips::toPixels(std::max(x1, x2));
@@ -28,13 +29,15 @@ LineControl::LineControl(QWidget* parent, int x1, int y1, int x2, int y2) : QWid
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void LineControl::paintEvent(QPaintEvent*) {
+void LineControl::paintEvent(QPaintEvent*)
+{
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::WindowText));
 }
 
 ShapeControl::ShapeControl(QWidget* parent, const QRect& pixels, const QColor& fill)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     setGeometry(pixels);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, fill);
@@ -44,11 +47,13 @@ ShapeControl::ShapeControl(QWidget* parent, const QRect& pixels, const QColor& f
 }
 
 ImageControl::ImageControl(QWidget* parent, const QRect& pixels, bool stretch)
-    : QLabel(parent), m_stretch(stretch) {
+    : QLabel(parent), m_stretch(stretch)
+{
     setGeometry(pixels);
 }
 
-void ImageControl::setPicture(const QImage& picture) {
+void ImageControl::setPicture(const QImage& picture)
+{
     m_picture = picture;
     m_shown = QPixmap();
     if (!m_stretch && !picture.isNull())
@@ -56,7 +61,8 @@ void ImageControl::setPicture(const QImage& picture) {
     update();
 }
 
-void ImageControl::paintEvent(QPaintEvent*) {
+void ImageControl::paintEvent(QPaintEvent*)
+{
     if (m_picture.isNull())
         return;
     QPainter painter(this);
@@ -68,24 +74,28 @@ void ImageControl::paintEvent(QPaintEvent*) {
     painter.drawPixmap(rect(), onScreen(m_picture, m_shown));
 }
 
-void ImageControl::mousePressEvent(QMouseEvent* event) {
+void ImageControl::mousePressEvent(QMouseEvent* event)
+{
     event->accept();
     emit mousePressed();
 }
 
-void ImageControl::mouseReleaseEvent(QMouseEvent* event) {
+void ImageControl::mouseReleaseEvent(QMouseEvent* event)
+{
     event->accept();
     if (rect().contains(event->position().toPoint()))
         emit clicked();
 }
 
-void ClientArea::setBackground(const QImage& picture) {
+void ClientArea::setBackground(const QImage& picture)
+{
     m_background = picture;
     m_shown = QPixmap();
     update();
 }
 
-void ClientArea::paintEvent(QPaintEvent*) {
+void ClientArea::paintEvent(QPaintEvent*)
+{
     if (!m_background.isNull())
         QPainter(this).drawPixmap(0, 0, onScreen(m_background, m_shown));
 }

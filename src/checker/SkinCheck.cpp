@@ -35,7 +35,8 @@ struct Located {
 };
 
 // File names in a skin match without regard to case.
-Located locate(const QString& folder, const QString& name) {
+Located locate(const QString& folder, const QString& name)
+{
     const std::optional<QString> path = nativePath(joinPath(folder, name));
     if (!path)
         return {{}, name, false};
@@ -43,17 +44,20 @@ Located locate(const QString& folder, const QString& name) {
     return {*path, info.fileName(), info.isFile()};
 }
 
-QString sizeText(QSize size) {
+QString sizeText(QSize size)
+{
     return QStringLiteral("%1x%2").arg(QString::number(size.width()),
                                        QString::number(size.height()));
 }
 
-QString ratioText(double ratio) {
+QString ratioText(double ratio)
+{
     // Rounded down, so that a shortfall never reads as the level itself.
     return QString::number(std::floor(ratio * 10) / 10, 'f', 1).replace(u'.', u',');
 }
 
-QString rgbText(QRgb colour) {
+QString rgbText(QRgb colour)
+{
     return QStringLiteral("R %1, V %2, A %3")
         .arg(QString::number(qRed(colour)), QString::number(qGreen(colour)),
              QString::number(qBlue(colour)));
@@ -63,7 +67,8 @@ class SkinCheck {
 public:
     explicit SkinCheck(const QString& folder) : m_folder(folder) {}
 
-    Findings run() {
+    Findings run()
+    {
         const std::optional<QImage> background = picture(QStringLiteral("fondo.gif"), clientSize);
         for (int n = 0; n <= 5; ++n)
             picture(QStringLiteral("%1.gif").arg(n), gallowsSize);
@@ -74,11 +79,13 @@ public:
     }
 
 private:
-    void note(const QString& file, int line, const QString& message) {
+    void note(const QString& file, int line, const QString& message)
+    {
         m_findings.push_back({file, line, message});
     }
 
-    std::optional<QImage> picture(const QString& name, QSize designed) {
+    std::optional<QImage> picture(const QString& name, QSize designed)
+    {
         const Located file = locate(m_folder, name);
         if (!file.isFile) {
             note(file.name, 0, QStringLiteral("falta el archivo"));
@@ -112,7 +119,8 @@ private:
     }
 
     // What the labels stand on: the background picture over the window's grey.
-    static QImage backdrop(const std::optional<QImage>& background) {
+    static QImage backdrop(const std::optional<QImage>& background)
+    {
         QImage canvas(clientSize, QImage::Format_RGB32);
         canvas.fill(colors::formBackground);
         if (background) {
@@ -122,7 +130,8 @@ private:
         return canvas;
     }
 
-    void info(const QImage& backdrop) {
+    void info(const QImage& backdrop)
+    {
         const Located file = locate(m_folder, QStringLiteral("info.ini"));
         const std::optional<QByteArray> text =
             file.isFile ? safefile::readAll(file.path) : std::nullopt;
@@ -153,7 +162,8 @@ private:
         m_findings.insert(m_findings.end(), findings.begin(), findings.end());
     }
 
-    static void contrast(QRgb text, const QImage& backdrop, int line, Findings& findings) {
+    static void contrast(QRgb text, const QImage& backdrop, int line, Findings& findings)
+    {
         const Patch weakest = weakestPatch(backdrop, text, labelRows, cellWidth);
         if (weakest.ratio >= minimumContrast)
             return;
@@ -176,8 +186,6 @@ private:
 
 } // namespace
 
-Findings checkSkin(const QString& folder) {
-    return SkinCheck(folder).run();
-}
+Findings checkSkin(const QString& folder) { return SkinCheck(folder).run(); }
 
 } // namespace checker

@@ -12,14 +12,16 @@
 namespace {
 
 // A picture that cannot be read leaves the holder with what it had.
-void loadInto(ImageControl& holder, const QString& file) {
+void loadInto(ImageControl& holder, const QString& file)
+{
     if (const std::optional<QImage> picture = skins::loadPicture(file))
         holder.setPicture(*picture);
 }
 
 } // namespace
 
-void Form1::CargarSkin() {
+void Form1::CargarSkin()
+{
     const QString folder = skins::folder(m_appFolder, skins::currentName(m_appFolder));
     const QString info = folder + QStringLiteral("info.ini");
     const QString red = LeerIni(info, QStringLiteral("Colores"), QStringLiteral("TextoR"));

@@ -14,18 +14,21 @@ public:
 
     bool atEnd() const { return m_at >= m_bytes.size(); }
     std::uint8_t byte() { return atEnd() ? 0 : static_cast<std::uint8_t>(m_bytes[m_at++]); }
-    int word() {
+    int word()
+    {
         const int low = byte();
         return low | byte() << 8;
     }
     // Up to `count` bytes.
-    QByteArrayView take(qsizetype count) {
+    QByteArrayView take(qsizetype count)
+    {
         const QByteArrayView taken = m_bytes.sliced(m_at, std::min(count, m_bytes.size() - m_at));
         m_at += taken.size();
         return taken;
     }
     // A chain of sub-blocks, each led by its size, up to the empty one.
-    QByteArray blocks() {
+    QByteArray blocks()
+    {
         QByteArray data;
         while (const std::uint8_t size = byte())
             data.append(take(size));
@@ -44,7 +47,8 @@ struct Palette {
 };
 
 // A colour table of 2 << `bits` colours; false when the file ends inside it.
-bool readColours(Reader& in, int bits, QList<QRgb>& colours) {
+bool readColours(Reader& in, int bits, QList<QRgb>& colours)
+{
     const qsizetype count = qsizetype(2) << bits;
     const QByteArrayView rgb = in.take(count * 3);
     if (rgb.size() < count * 3)
@@ -69,7 +73,8 @@ struct Code {
 // Fills `pixels` from the front; returns how many it filled, or no value for
 // a code that no table could hold at that point.
 std::optional<qsizetype> decodeLzw(QByteArrayView data, int minimumCodeSize,
-                                   std::vector<std::uint8_t>& pixels) {
+                                   std::vector<std::uint8_t>& pixels)
+{
     constexpr int maxCodes = 4096;
     std::vector<Code> table(maxCodes);
     const int clear = 1 << minimumCodeSize;
@@ -133,7 +138,8 @@ std::optional<qsizetype> decodeLzw(QByteArrayView data, int minimumCodeSize,
 }
 
 // The picture row each decoded row belongs to.
-std::vector<int> rowOrder(int height, bool interlaced) {
+std::vector<int> rowOrder(int height, bool interlaced)
+{
     std::vector<int> rows;
     rows.reserve(height);
     if (!interlaced) {
@@ -148,7 +154,8 @@ std::vector<int> rowOrder(int height, bool interlaced) {
     return rows;
 }
 
-std::optional<QImage> readPicture(Reader& in, QSize screen, Palette palette, int maxSide) {
+std::optional<QImage> readPicture(Reader& in, QSize screen, Palette palette, int maxSide)
+{
     const int left = in.word();
     const int top = in.word();
     const int width = in.word();
@@ -205,11 +212,13 @@ std::optional<QImage> readPicture(Reader& in, QSize screen, Palette palette, int
 
 } // namespace
 
-bool isGif(QByteArrayView bytes) {
+bool isGif(QByteArrayView bytes)
+{
     return bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a");
 }
 
-std::optional<QImage> decode(QByteArrayView bytes, int maxSide) {
+std::optional<QImage> decode(QByteArrayView bytes, int maxSide)
+{
     if (!isGif(bytes))
         return std::nullopt;
     Reader in(bytes.sliced(6));

@@ -7,12 +7,14 @@
 
 namespace skins {
 
-QSize claimedSize(QByteArray bytes) {
+QSize claimedSize(QByteArray bytes)
+{
     QBuffer buffer(&bytes);
     return QImageReader(&buffer).size();
 }
 
-std::optional<QImage> pictureFrom(QByteArray bytes) {
+std::optional<QImage> pictureFrom(QByteArray bytes)
+{
     if (gif::isGif(bytes))
         return gif::decode(bytes, maxPictureSide);
     const QSize size = claimedSize(bytes);

@@ -10,12 +10,14 @@
 
 namespace skins {
 
-QString currentName(const QString& appFolder) {
+QString currentName(const QString& appFolder)
+{
     return LeerIni(joinPath(appFolder, QStringLiteral("Datos.ini")), QStringLiteral("Config"),
                    QStringLiteral("Skin"));
 }
 
-QStringList names(const QString& appFolder) {
+QStringList names(const QString& appFolder)
+{
     const std::optional<QString> path = nativePath(joinPath(appFolder, QStringLiteral("Skins")));
     if (!path)
         return {};
@@ -26,11 +28,13 @@ QStringList names(const QString& appFolder) {
     return found.mid(0, maxListed);
 }
 
-QString folder(const QString& appFolder, const QString& name) {
+QString folder(const QString& appFolder, const QString& name)
+{
     return joinPath(appFolder, QStringLiteral("Skins\\")) + name + '\\';
 }
 
-std::optional<QImage> loadPicture(const QString& file) {
+std::optional<QImage> loadPicture(const QString& file)
+{
     const std::optional<QString> path = nativePath(file);
     // Only a plain file: a pipe or a device under a picture's name would never end.
     if (!path || !QFileInfo(*path).isFile() || QFileInfo(*path).size() > maxPictureBytes)

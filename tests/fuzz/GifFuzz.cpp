@@ -4,7 +4,8 @@
 
 #include "skins/GifImage.h"
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     constexpr int maxSide = 512;
     const QByteArray bytes =
         "GIF89a" + QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

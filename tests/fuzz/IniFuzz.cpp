@@ -11,7 +11,8 @@
 
 namespace {
 
-QString blanksTrimmed(const QString& text) {
+QString blanksTrimmed(const QString& text)
+{
     qsizetype from = 0;
     qsizetype to = text.size();
     while (from < to && (text[from] == u' ' || text[from] == u'\t'))
@@ -22,7 +23,8 @@ QString blanksTrimmed(const QString& text) {
 }
 
 // What the reader gives back for a written value.
-QString asRead(const QString& value) {
+QString asRead(const QString& value)
+{
     QString trimmed = blanksTrimmed(value);
     if (trimmed.size() >= 2 && trimmed.front() == trimmed.back() &&
         (trimmed.front() == u'"' || trimmed.front() == u'\''))
@@ -31,7 +33,8 @@ QString asRead(const QString& value) {
 }
 
 // Every section and key named in the text, each key with the section above it.
-std::vector<std::pair<QString, QString>> namesIn(QByteArrayView text) {
+std::vector<std::pair<QString, QString>> namesIn(QByteArrayView text)
+{
     std::vector<std::pair<QString, QString>> names;
     QString section;
     for (IniLines lines(text); !lines.atEnd() && names.size() < 200;) {
@@ -44,12 +47,14 @@ std::vector<std::pair<QString, QString>> namesIn(QByteArrayView text) {
     return names;
 }
 
-bool sameName(const QString& a, const QString& b) {
+bool sameName(const QString& a, const QString& b)
+{
     return cp1252::toUpper(a) == cp1252::toUpper(b);
 }
 
 // The bytes between the common start and the common end of the two texts.
-bool removesLineBreak(QByteArrayView before, QByteArrayView after) {
+bool removesLineBreak(QByteArrayView before, QByteArrayView after)
+{
     const qsizetype shorter = std::min(before.size(), after.size());
     qsizetype same = 0;
     while (same < shorter && before[same] == after[same])
@@ -64,7 +69,8 @@ bool removesLineBreak(QByteArrayView before, QByteArrayView after) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     FuzzInput input(data, size);
     const QString section = input.text(12);
     const QString key = input.text(12);

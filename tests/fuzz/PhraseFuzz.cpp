@@ -11,7 +11,8 @@
 
 namespace {
 
-void checkCounter(const QString& cuenta) {
+void checkCounter(const QString& cuenta)
+{
     const std::int16_t next = phrase::nextEntry(categories::storedCount(cuenta));
     FUZZ_CHECK(next >= 1);
     const QString key = phrase::entryKey(next);
@@ -24,7 +25,8 @@ void checkCounter(const QString& cuenta) {
     FUZZ_CHECK(raised == (count == 32767 ? count : count + 1));
 }
 
-void checkMasked(const QString& hidden, bool firstShown) {
+void checkMasked(const QString& hidden, bool firstShown)
+{
     const phrase::Masked masked = phrase::mask(hidden);
     FUZZ_CHECK(masked.display.size() == hidden.size() && masked.dashes.size() == hidden.size());
     bool digit = false;
@@ -49,7 +51,8 @@ void checkMasked(const QString& hidden, bool firstShown) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     FuzzInput input(data, size);
     checkCounter(input.text(16));
     const std::optional<double> modo = numberFromText(input.text(16));

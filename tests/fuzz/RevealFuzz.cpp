@@ -10,12 +10,14 @@
 namespace {
 
 // The characters of the 37 keys.
-const QString& keys() {
+const QString& keys()
+{
     static const QString all = QStringLiteral("ABCDEFGHIJKLMNÑOPQRSTUVWXYZ0123456789");
     return all;
 }
 
-QString played(const QString& display, const QString& hidden, QChar c) {
+QString played(const QString& display, const QString& hidden, QChar c)
+{
     const play::Reveal result = play::reveal(display, hidden, c);
     FUZZ_CHECK(result.display.size() == display.size());
     int uncovered = 0;
@@ -30,7 +32,8 @@ QString played(const QString& display, const QString& hidden, QChar c) {
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
     FuzzInput input(data, size);
     const QString order = input.text(40);
     const QString hidden =

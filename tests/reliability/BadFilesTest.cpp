@@ -10,7 +10,8 @@ namespace {
 
 const QString prueba = QStringLiteral("Categorias/Prueba.ini");
 
-QByteArray randomBytes(int size, unsigned seed) {
+QByteArray randomBytes(int size, unsigned seed)
+{
     std::mt19937 random(seed);
     QByteArray bytes(size, '\0');
     for (char& byte : bytes)
@@ -18,20 +19,24 @@ QByteArray randomBytes(int size, unsigned seed) {
     return bytes;
 }
 
-QByteArray utf16(const QByteArray& text) {
+QByteArray utf16(const QByteArray& text)
+{
     const QString wide = QString::fromLatin1(text);
     return "\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(wide.utf16()), wide.size() * 2);
 }
 
-QByteArray replaced(QByteArray text, const QByteArray& from, const QByteArray& to) {
+QByteArray replaced(QByteArray text, const QByteArray& from, const QByteArray& to)
+{
     return text.replace(from, to);
 }
 
-auto withPrueba(const QByteArray& text) {
+auto withPrueba(const QByteArray& text)
+{
     return [text](const TempAppFolder& folder) { plantFile(folder, prueba, text); };
 }
 
-auto withSettings(const QByteArray& text) {
+auto withSettings(const QByteArray& text)
+{
     return [text](const TempAppFolder& folder) { plantFile(folder, "datos.ini", text); };
 }
 
@@ -40,7 +45,8 @@ auto withSettings(const QByteArray& text) {
 // Would catch a crash, a hang or a wrong deal on odd INI text, and a write
 // that spoils bytes it had no reason to touch: a NUL, a long line, a line end
 // of another kind, the rest of a file read in another encoding.
-TEST(BadFiles, OddIniTextNeitherStopsTheGameNorLosesBytes) {
+TEST(BadFiles, OddIniTextNeitherStopsTheGameNorLosesBytes)
+{
     const QByteArray tenMegabytes(10 << 20, 'x');
     QByteArray manySections;
     for (int n = 0; n < 100000; ++n)
@@ -102,7 +108,8 @@ TEST(BadFiles, OddIniTextNeitherStopsTheGameNorLosesBytes) {
 // Would catch a folder, a link or a loop where a file should be taken for
 // one (a crash, an error, a write through it), or a failed write reported as
 // done or reported more than once.
-TEST(BadFiles, WrongShapesCountAsMissingAndAFullDiskIsReportedOnce) {
+TEST(BadFiles, WrongShapesCountAsMissingAndAFullDiskIsReportedOnce)
+{
     const BadFolderCase cases[] = {
         {"a category file that is a folder", [](const TempAppFolder& f) { plantFolder(f, prueba); },
          "MAR", ""},
@@ -143,7 +150,8 @@ TEST(BadFiles, WrongShapesCountAsMissingAndAFullDiskIsReportedOnce) {
 
 // Would catch an unreadable file taken for an empty one (and written over),
 // or a read-only place written anyway or not reported.
-TEST(BadFiles, UnreadableAndReadOnlyPlacesAsAnOrdinaryUser) {
+TEST(BadFiles, UnreadableAndReadOnlyPlacesAsAnOrdinaryUser)
+{
     if (::geteuid() == 0)
         GTEST_SKIP() << "permissions do not bind root; as_ordinary_user.sh runs this as nobody";
     const BadFolderCase cases[] = {

@@ -42,7 +42,9 @@ public:
                   std::fprintf(stderr, "hung: %s\n", what.c_str());
                   std::abort();
               }
-          }) {}
+          })
+    {
+    }
 
 private:
     std::jthread m_thread;
@@ -51,13 +53,15 @@ private:
 // Writes beyond a few bytes fail as on a full disk, for as long as it lives.
 class FullDisk {
 public:
-    FullDisk() : m_handler(std::signal(SIGXFSZ, SIG_IGN)) {
+    FullDisk() : m_handler(std::signal(SIGXFSZ, SIG_IGN))
+    {
         ::getrlimit(RLIMIT_FSIZE, &m_limit);
         rlimit full = m_limit;
         full.rlim_cur = 64;
         ::setrlimit(RLIMIT_FSIZE, &full);
     }
-    ~FullDisk() {
+    ~FullDisk()
+    {
         ::setrlimit(RLIMIT_FSIZE, &m_limit);
         std::signal(SIGXFSZ, m_handler);
     }
@@ -73,7 +77,8 @@ private:
 // where a link points; and its mode beside it.
 using Snapshot = std::map<QString, QByteArray>;
 
-Snapshot snapshot(const TempAppFolder& folder) {
+Snapshot snapshot(const TempAppFolder& folder)
+{
     Snapshot entries;
     const QDir root(folder.path());
     QDirIterator it(folder.path(),
@@ -97,7 +102,8 @@ Snapshot snapshot(const TempAppFolder& folder) {
 
 // What the category played must hold: its file as it was, but for the values
 // the game keeps there.
-QByteArray withGameValues(const QByteArray& before, const QByteArray& after) {
+QByteArray withGameValues(const QByteArray& before, const QByteArray& after)
+{
     QByteArray expected = before;
     for (const auto& [section, key] : {std::pair{"Datos", "Cuenta"},
                                        {"Est", "Ganadas"},
@@ -113,7 +119,8 @@ QByteArray withGameValues(const QByteArray& before, const QByteArray& after) {
     return expected;
 }
 
-void expectSameEntries(const Snapshot& expected, const Snapshot& actual) {
+void expectSameEntries(const Snapshot& expected, const Snapshot& actual)
+{
     QStringList expectedNames;
     QStringList actualNames;
     for (const auto& entry : expected)
@@ -134,7 +141,8 @@ void expectSameEntries(const Snapshot& expected, const Snapshot& actual) {
 }
 
 // Gives every folder and file its permissions back, so the folder can go.
-void makeRemovable(const TempAppFolder& folder) {
+void makeRemovable(const TempAppFolder& folder)
+{
     QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QDirIterator it(folder.path(),
                     QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
@@ -158,7 +166,8 @@ private:
     const TempAppFolder& m_folder;
 };
 
-void removeEntry(const TempAppFolder& folder, const QString& relative) {
+void removeEntry(const TempAppFolder& folder, const QString& relative)
+{
     const QString path = folder.nativeFile(relative);
     std::error_code ignored;
     std::filesystem::remove_all(QFile::encodeName(path).toStdString(), ignored);
@@ -167,7 +176,8 @@ void removeEntry(const TempAppFolder& folder, const QString& relative) {
 
 } // namespace
 
-QByteArray pngPicture(const QColor& colour) {
+QByteArray pngPicture(const QColor& colour)
+{
     QImage image(300, 100, QImage::Format_RGB32);
     image.fill(colour);
     QByteArray bytes;
@@ -177,7 +187,8 @@ QByteArray pngPicture(const QColor& colour) {
     return bytes;
 }
 
-QByteArray pruebaText(const char* cuenta, const char* extraEntries) {
+QByteArray pruebaText(const char* cuenta, const char* extraEntries)
+{
     return iniText({"[Datos]", cuenta, "Modo=0", "[Contenido]", "1A=uno", "2A=dos", "3A=tres",
                     "4A=cuatro", "5A=cinco", "6A=seis", "7A=siete", "8A=ocho", "9A=nueve"}) +
            extraEntries +
@@ -185,7 +196,8 @@ QByteArray pruebaText(const char* cuenta, const char* extraEntries) {
                     "Comentario=Nueve números", "[Est]", "Ganadas=0", "Perdidas=0", "MaxPunt=0"});
 }
 
-void layShippedFolder(const TempAppFolder& folder) {
+void layShippedFolder(const TempAppFolder& folder)
+{
     folder.write("datos.ini", iniText({"[Config]", "Categoria=Prueba", "Skin=Prueba"}));
     folder.write("Categorias/Prueba.ini", pruebaText());
     folder.write("Categorias/Otra.ini",
@@ -199,27 +211,32 @@ void layShippedFolder(const TempAppFolder& folder) {
         folder.write(QStringLiteral("Skins/Prueba/%1.gif").arg(QLatin1String(name)), picture);
 }
 
-void plantFolder(const TempAppFolder& folder, const QString& relative) {
+void plantFolder(const TempAppFolder& folder, const QString& relative)
+{
     removeEntry(folder, relative);
     QDir().mkpath(folder.nativeFile(relative));
 }
 
-void plantFile(const TempAppFolder& folder, const QString& relative, const QByteArray& bytes) {
+void plantFile(const TempAppFolder& folder, const QString& relative, const QByteArray& bytes)
+{
     removeEntry(folder, relative);
     folder.write(relative, bytes);
 }
 
-void plantLink(const TempAppFolder& folder, const QString& relative, const QString& target) {
+void plantLink(const TempAppFolder& folder, const QString& relative, const QString& target)
+{
     removeEntry(folder, relative);
     std::filesystem::create_symlink(target.toStdString(),
                                     QFile::encodeName(folder.nativeFile(relative)).toStdString());
 }
 
-void setMode(const TempAppFolder& folder, const QString& relative, int mode) {
+void setMode(const TempAppFolder& folder, const QString& relative, int mode)
+{
     ::chmod(QFile::encodeName(folder.nativeFile(relative)).constData(), static_cast<mode_t>(mode));
 }
 
-void playThrough(const BadFolderCase& badCase) {
+void playThrough(const BadFolderCase& badCase)
+{
     SCOPED_TRACE(badCase.name);
     const Watchdog watchdog(badCase.name);
     TempAppFolder folder;

@@ -16,14 +16,16 @@
 namespace {
 
 // A white screen's head, up to its LZW data.
-QByteArray gifHeader(int width, int height) {
+QByteArray gifHeader(int width, int height)
+{
     GifPicture picture = plainGif(1, 1, 1);
     picture.screen = QSize(width, height);
     picture.frame = QRect(0, 0, width, height);
     return gifHead(picture);
 }
 
-QByteArray randomBytes(int size) {
+QByteArray randomBytes(int size)
+{
     std::mt19937 random(5);
     QByteArray bytes(size, '\0');
     for (char& byte : bytes)
@@ -44,15 +46,14 @@ constexpr bool peakMeansDecoding = false;
 constexpr bool peakMeansDecoding = true;
 #endif
 
-long peakMemoryKb() {
+long peakMemoryKb()
+{
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
 }
 
-QRgb colourOf(const QImage& picture) {
-    return picture.isNull() ? 0 : picture.pixel(0, 0);
-}
+QRgb colourOf(const QImage& picture) { return picture.isNull() ? 0 : picture.pixel(0, 0); }
 
 struct Holders {
     QRgb gallows[6];
@@ -60,7 +61,8 @@ struct Holders {
     QRgb result[3];
 };
 
-Holders holders(Form1& form) {
+Holders holders(Form1& form)
+{
     Holders found{};
     for (int n = 0; n < 6; ++n)
         found.gallows[n] = colourOf(form.I[n]->picture());
@@ -72,7 +74,8 @@ Holders holders(Form1& form) {
     return found;
 }
 
-void expectAll(const Holders& found, QRgb colour) {
+void expectAll(const Holders& found, QRgb colour)
+{
     for (QRgb each : found.gallows)
         EXPECT_EQ(each, colour);
     EXPECT_EQ(found.shown, colour);
@@ -80,7 +83,8 @@ void expectAll(const Holders& found, QRgb colour) {
         EXPECT_EQ(each, colour);
 }
 
-void writeSkin(const TempAppFolder& folder, const QByteArray& picture) {
+void writeSkin(const TempAppFolder& folder, const QByteArray& picture)
+{
     for (const char* name :
          {"fondo", "0", "1", "2", "3", "4", "5", "nopuntos", "ganado", "perdido"})
         folder.write(QStringLiteral("Skins/Mala/%1.gif").arg(QLatin1String(name)), picture);
@@ -89,7 +93,8 @@ void writeSkin(const TempAppFolder& folder, const QByteArray& picture) {
 
 // "E" at no points shows the no-points picture, "Resolver" the won one, each
 // in a result window that loads its pictures itself.
-void playToTheEnd(Form1& form, FakePlatform& platform) {
+void playToTheEnd(Form1& form, FakePlatform& platform)
+{
     form.Command3('E').click();
     form.form2.close();
     platform.answers.push_back(form.palabra());
@@ -103,7 +108,8 @@ void playToTheEnd(Form1& form, FakePlatform& platform) {
 // Would catch a crash, a hang or a huge allocation on a spoilt picture, a
 // picture refused only after decoding, and a bad picture of a new skin that
 // blanks the one the holder had.
-TEST(BadPictures, AreRefusedCheaplyAndKeepThePreviousOnes) {
+TEST(BadPictures, AreRefusedCheaplyAndKeepThePreviousOnes)
+{
     const QByteArray whole = gifBytes(plainGif(300, 100, 1));
     // Cut in its pixels, a GIF still shows the part that came; cut in its
     // header, it is no picture.

@@ -10,7 +10,8 @@
 
 // Would catch a moment, while two processes write one file, at which a
 // reader finds it missing, cut short or with a line of each writer mixed.
-TEST(Concurrency, ReadersFindAWholeFileWhileTwoProcessesWrite) {
+TEST(Concurrency, ReadersFindAWholeFileWhileTwoProcessesWrite)
+{
     TempAppFolder app;
     const QString file = app.programPath("datos.ini");
     ASSERT_TRUE(EscribirIni(file, "Carga", "A0", "0"));

@@ -12,13 +12,15 @@ namespace {
 
 constexpr int maxSide = 4096;
 
-QImage decoded(const QByteArray& bytes) {
+QImage decoded(const QByteArray& bytes)
+{
     const std::optional<QImage> image = gif::decode(bytes, maxSide);
     return image ? image->convertToFormat(QImage::Format_ARGB32) : QImage();
 }
 
 // The pixels of a picture, row after row, as text for a readable failure.
-std::string rowsOf(const QImage& image) {
+std::string rowsOf(const QImage& image)
+{
     std::string rows;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
@@ -31,7 +33,8 @@ std::string rowsOf(const QImage& image) {
 }
 
 // In red, green, blue and white, from the screen's colour table.
-GifPicture picture(QSize screen, QRect frame, std::vector<std::uint8_t> indexes) {
+GifPicture picture(QSize screen, QRect frame, std::vector<std::uint8_t> indexes)
+{
     GifPicture made;
     made.screen = screen;
     made.frame = frame;
@@ -45,7 +48,8 @@ GifPicture picture(QSize screen, QRect frame, std::vector<std::uint8_t> indexes)
 // Would catch any fault of the LZW decoding (growing codes, a full table, the
 // code that names itself), which only real encoders exercise: every shipped
 // picture must come out as Qt's own reader gives it, and stay indexed.
-TEST(GifImage, ShowsTheShippedPicturesAsQtReadsThem) {
+TEST(GifImage, ShowsTheShippedPicturesAsQtReadsThem)
+{
     int pictures = 0;
     QDirIterator files(QStringLiteral(PALABRINO_SOURCE_DIR "/data/Skins"), {"*.gif"}, QDir::Files,
                        QDirIterator::Subdirectories);
@@ -67,7 +71,8 @@ TEST(GifImage, ShowsTheShippedPicturesAsQtReadsThem) {
 
 // Would catch rows put back in the wrong order, a picture placed off its
 // spot, a local table ignored, or a transparent colour shown.
-TEST(GifImage, PlacesEveryRowAndColourWhereTheFileSays) {
+TEST(GifImage, PlacesEveryRowAndColourWhereTheFileSays)
+{
     GifPicture interlaced =
         picture(QSize(1, 10), QRect(0, 0, 1, 10), {0, 1, 2, 0, 1, 2, 0, 1, 2, 0});
     interlaced.interlaced = true;
@@ -92,7 +97,8 @@ TEST(GifImage, PlacesEveryRowAndColourWhereTheFileSays) {
 
 // Would catch a crash or a huge allocation on a crafted file, a corrupt one
 // shown as a picture, or a picture cut short thrown away whole.
-TEST(GifImage, RefusesWhatItCannotReadAndKeepsWhatCameOfAPictureCutShort) {
+TEST(GifImage, RefusesWhatItCannotReadAndKeepsWhatCameOfAPictureCutShort)
+{
     const GifPicture small = picture(QSize(4, 2), QRect(0, 0, 4, 2), {0, 1, 2, 3, 3, 2, 1, 0});
     const QByteArray whole = gifBytes(small);
     const QByteArray head = gifHead(small);

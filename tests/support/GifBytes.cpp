@@ -4,20 +4,23 @@
 
 namespace {
 
-QByteArray word(int value) {
+QByteArray word(int value)
+{
     const quint16 little = qToLittleEndian(static_cast<quint16>(value));
     return QByteArray(reinterpret_cast<const char*>(&little), 2);
 }
 
 // The table's size as the three bits of a GIF flags byte.
-int sizeBits(const QList<QRgb>& colours) {
+int sizeBits(const QList<QRgb>& colours)
+{
     int bits = 0;
     while ((2 << bits) < colours.size())
         ++bits;
     return bits;
 }
 
-QByteArray colourTable(const QList<QRgb>& colours) {
+QByteArray colourTable(const QList<QRgb>& colours)
+{
     QByteArray table;
     for (QRgb colour : colours)
         table += char(qRed(colour)) + QByteArray(1, char(qGreen(colour))) + char(qBlue(colour));
@@ -26,13 +29,15 @@ QByteArray colourTable(const QList<QRgb>& colours) {
 
 class CodeWriter {
 public:
-    void put(int code, int width) {
+    void put(int code, int width)
+    {
         m_bits |= std::uint32_t(code) << m_count;
         for (m_count += width; m_count >= 8; m_count -= 8, m_bits >>= 8)
             m_data += char(m_bits & 0xFF);
     }
     // The codes in sub-blocks of at most 255 bytes, and the empty one.
-    QByteArray blocks() {
+    QByteArray blocks()
+    {
         if (m_count > 0)
             m_data += char(m_bits & 0xFF);
         QByteArray out;
@@ -50,7 +55,8 @@ private:
 };
 
 // The frame's rows in the order an interlaced file stores them.
-std::vector<int> storedRows(int height, bool interlaced) {
+std::vector<int> storedRows(int height, bool interlaced)
+{
     std::vector<int> rows;
     for (const auto& [start, step] :
          interlaced ? std::vector<std::pair<int, int>>{{0, 8}, {4, 8}, {2, 4}, {1, 2}}
@@ -63,7 +69,8 @@ std::vector<int> storedRows(int height, bool interlaced) {
 
 } // namespace
 
-QByteArray gifHead(const GifPicture& picture) {
+QByteArray gifHead(const GifPicture& picture)
+{
     const int bits = sizeBits(picture.colours);
     QByteArray head = "GIF89a" + word(picture.screen.width()) + word(picture.screen.height());
     head += char(picture.localColours ? 0 : 0x80 | bits) + QByteArray(2, '\0');
@@ -79,7 +86,8 @@ QByteArray gifHead(const GifPicture& picture) {
     return head;
 }
 
-QByteArray gifBytes(const GifPicture& picture) {
+QByteArray gifBytes(const GifPicture& picture)
+{
     const int minimumCodeSize = std::max(2, sizeBits(picture.colours) + 1);
     const int clear = 1 << minimumCodeSize;
     const int width = minimumCodeSize + 1;
@@ -99,7 +107,8 @@ QByteArray gifBytes(const GifPicture& picture) {
     return gifHead(picture) + char(minimumCodeSize) + codes.blocks() + ';';
 }
 
-GifPicture plainGif(int width, int height, std::uint8_t index) {
+GifPicture plainGif(int width, int height, std::uint8_t index)
+{
     return {QSize(width, height),
             QRect(0, 0, width, height),
             {qRgb(0, 0, 0), qRgb(255, 255, 255)},
