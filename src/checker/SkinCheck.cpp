@@ -91,11 +91,11 @@ private:
             note(file.name, 0, QStringLiteral("falta el archivo"));
             return std::nullopt;
         }
-        using skins::maxPictureBytes;
         using skins::maxPictureSide;
         QFile picture(file.path);
-        const QByteArray bytes =
-            picture.open(QIODevice::ReadOnly) ? picture.read(maxPictureBytes + 1) : QByteArray();
+        const QByteArray bytes = picture.open(QIODevice::ReadOnly)
+                                     ? picture.read(skins::maxPictureBytes + 1)
+                                     : QByteArray();
         const QSize size = skins::claimedSize(bytes);
         if (size.isValid() && (size.width() > maxPictureSide || size.height() > maxPictureSide)) {
             note(file.name, 0,
@@ -103,9 +103,7 @@ private:
                      .arg(sizeText(size), sizeText({maxPictureSide, maxPictureSide})));
             return std::nullopt;
         }
-        // Read as the game reads it, which refuses files beyond the limit unread.
-        const std::optional<QImage> image =
-            bytes.size() <= maxPictureBytes ? skins::pictureFrom(bytes) : std::nullopt;
+        const std::optional<QImage> image = skins::pictureFrom(bytes);
         if (!image) {
             note(file.name, 0,
                  QStringLiteral("no se puede leer como dibujo; el juego no lo carga"));

@@ -9,17 +9,6 @@
 
 #include <QLabel>
 
-namespace {
-
-// A picture that cannot be read leaves the holder with what it had.
-void loadInto(ImageControl& holder, const QString& file)
-{
-    if (const std::optional<QImage> picture = skins::loadPicture(file))
-        holder.setPicture(*picture);
-}
-
-} // namespace
-
 void Form1::CargarSkin()
 {
     const QString folder = skins::folder(m_appFolder, skins::currentName(m_appFolder));
@@ -41,16 +30,13 @@ void Form1::CargarSkin()
     }
 
     for (std::size_t n = 0; n < I.size(); ++n)
-        loadInto(*I[n], folder + QStringLiteral("%1.gif").arg(n));
+        skins::loadInto(*I[n], folder + QStringLiteral("%1.gif").arg(n));
 
     // A result window loaded just now has filled its holders itself.
-    if (Form2* result = form2.existing()) {
-        loadInto(*result->Pun, folder + QStringLiteral("nopuntos.gif"));
-        loadInto(*result->Gan, folder + QStringLiteral("ganado.gif"));
-        loadInto(*result->Per, folder + QStringLiteral("perdido.gif"));
-    } else {
+    if (Form2* result = form2.existing())
+        result->loadPictures();
+    else
         form2.get();
-    }
 
     SkinCargado = true;
 }

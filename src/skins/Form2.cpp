@@ -31,15 +31,15 @@ Form2::Form2(const QString& appFolder, QWidget* resumeTyping)
     Form_Load();
 }
 
-void Form2::Form_Load()
+void Form2::Form_Load() { loadPictures(); }
+
+void Form2::loadPictures()
 {
     const QString folder = skins::folder(m_appFolder, skins::currentName(m_appFolder));
     const std::pair<ImageControl*, const char*> holders[] = {
         {Pun, "nopuntos.gif"}, {Gan, "ganado.gif"}, {Per, "perdido.gif"}};
-    for (const auto& [holder, file] : holders) {
-        if (const std::optional<QImage> picture = skins::loadPicture(folder + file))
-            holder->setPicture(*picture);
-    }
+    for (const auto& [holder, file] : holders)
+        skins::loadInto(*holder, folder + file);
 }
 
 void Form2::keyPressEvent(QKeyEvent* event)

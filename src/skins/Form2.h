@@ -17,6 +17,10 @@ public:
     ImageControl* Gan = nullptr;
     ImageControl* Per = nullptr;
 
+    // Fills the hidden holders from the current skin; a picture that cannot be
+    // read leaves its holder as it was.
+    void loadPictures();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

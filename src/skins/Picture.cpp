@@ -15,6 +15,8 @@ QSize claimedSize(QByteArray bytes)
 
 std::optional<QImage> pictureFrom(QByteArray bytes)
 {
+    if (bytes.size() > maxPictureBytes)
+        return std::nullopt;
     if (gif::isGif(bytes))
         return gif::decode(bytes, maxPictureSide);
     const QSize size = claimedSize(bytes);

@@ -17,7 +17,10 @@ bool isSafeName(const QString& name)
            !name.contains(QStringLiteral("..")) && !name.contains(QChar(0));
 }
 
-QString folder(const QString& appFolder) { return joinPath(appFolder, QStringLiteral("Categorias")); }
+QString folder(const QString& appFolder)
+{
+    return joinPath(appFolder, QStringLiteral("Categorias"));
+}
 
 QString file(const QString& appFolder, const QString& name)
 {
@@ -31,7 +34,10 @@ bool exists(const QString& appFolder, const QString& name)
     const std::optional<QString> path = nativePath(file(appFolder, name));
     // One that cannot be read is as good as missing: it would deal nothing and
     // refuse every write.
-    return path && QFileInfo(*path).isFile() && QFileInfo(*path).isReadable();
+    if (!path)
+        return false;
+    const QFileInfo info(*path);
+    return info.isFile() && info.isReadable();
 }
 
 QStringList names(const QString& appFolder)

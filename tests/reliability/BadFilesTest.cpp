@@ -4,20 +4,9 @@
 
 #include <unistd.h>
 
-#include <random>
-
 namespace {
 
 const QString prueba = QStringLiteral("Categorias/Prueba.ini");
-
-QByteArray randomBytes(int size, unsigned seed)
-{
-    std::mt19937 random(seed);
-    QByteArray bytes(size, '\0');
-    for (char& byte : bytes)
-        byte = static_cast<char>(random());
-    return bytes;
-}
 
 QByteArray utf16(const QByteArray& text)
 {

@@ -26,6 +26,7 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <random>
 #include <thread>
 
 namespace {
@@ -175,6 +176,15 @@ void removeEntry(const TempAppFolder& folder, const QString& relative)
 }
 
 } // namespace
+
+QByteArray randomBytes(int size, unsigned seed)
+{
+    std::mt19937 random(seed);
+    QByteArray bytes(size, '\0');
+    for (char& byte : bytes)
+        byte = static_cast<char>(random());
+    return bytes;
+}
 
 QByteArray pngPicture(const QColor& colour)
 {

@@ -19,6 +19,8 @@ inline const QColor skinColour(40, 120, 200);
 // The text of Prueba.ini with another Cuenta line and extra [Contenido] lines.
 QByteArray pruebaText(const char* cuenta = "Cuenta=0", const char* extraEntries = "");
 QByteArray pngPicture(const QColor& colour);
+// The same `size` bytes for the same seed.
+QByteArray randomBytes(int size, unsigned seed);
 
 // Planting: each replaces whatever stood at the relative name.
 void plantFolder(const TempAppFolder& folder, const QString& relative);
