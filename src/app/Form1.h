@@ -147,7 +147,8 @@ private:
     // New-game set-up
     void resetGame();
     bool chooseCategory();
-    QString dealEntry();
+    // The next entry in upper case; fromStart deals 1A whatever the counter.
+    QString dealEntry(bool fromStart);
     void showPhrase(const QString& phrase);
     bool Modo() const;
     void endEmptyGame(const QString& message);

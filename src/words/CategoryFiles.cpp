@@ -71,9 +71,10 @@ double storedNumber(const QString& text) { return numberFromText(text).value_or(
 
 std::int16_t raisedCount(const QString& text)
 {
-    const std::int16_t count = storedCount(text);
-    constexpr std::int16_t top = std::numeric_limits<std::int16_t>::max();
-    return count == top ? top : static_cast<std::int16_t>(count + 1);
+    // One is added before rounding: a stored 2.5 becomes 4, not 3.
+    constexpr double low = std::numeric_limits<std::int16_t>::min();
+    constexpr double high = std::numeric_limits<std::int16_t>::max();
+    return *toInteger16(std::clamp(storedNumber(text) + 1, low, high));
 }
 
 } // namespace categories

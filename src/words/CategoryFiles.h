@@ -27,7 +27,8 @@ QStringList names(const QString& appFolder);
 std::int16_t storedCount(const QString& text);
 // A stored number of any size, 0 when missing or not a number.
 double storedNumber(const QString& text);
-// A counter raised by one; one already at 32767 stays there.
+// A stored count plus one, rounded to a whole number with halves to the even
+// neighbour; one already at 32767 stays there.
 std::int16_t raisedCount(const QString& text);
 
 } // namespace categories

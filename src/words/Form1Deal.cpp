@@ -39,7 +39,8 @@ void Form1::Form_Load()
             return;
         }
 
-        const phrase::Entry entry = phrase::withoutHint(dealEntry());
+        // The restart deals 1A even when the counter could not be stored.
+        const phrase::Entry entry = phrase::withoutHint(dealEntry(draw == 2));
         Label10->setToolTip(entry.hint);
         if (!entry.phrase.isEmpty()) {
             showPhrase(entry.phrase);
@@ -49,7 +50,8 @@ void Form1::Form_Load()
         guardar(categoryFile(), QStringLiteral("Datos"), QStringLiteral("Cuenta"),
                 QStringLiteral("0"));
         if (draw == 2) {
-            endEmptyGame(QStringLiteral("La categoría \"%1\" no tiene frases.").arg(CategoriaActual));
+            endEmptyGame(
+                QStringLiteral("La categoría \"%1\" no tiene frases.").arg(CategoriaActual));
             return;
         }
     }
@@ -83,7 +85,8 @@ void Form1::resetGame()
 
 bool Form1::chooseCategory()
 {
-    CategoriaActual = LeerIni(settingsFile(), QStringLiteral("Config"), QStringLiteral("Categoria"));
+    CategoriaActual =
+        LeerIni(settingsFile(), QStringLiteral("Config"), QStringLiteral("Categoria"));
     if (!categories::exists(m_appFolder, CategoriaActual)) {
         // Play the first category there is, leaving the settings alone.
         const QStringList available = categories::names(m_appFolder);
@@ -92,11 +95,14 @@ bool Form1::chooseCategory()
     return !CategoriaActual.isEmpty();
 }
 
-QString Form1::dealEntry()
+QString Form1::dealEntry(bool fromStart)
 {
     const QString file = categoryFile();
-    const std::int16_t number = phrase::nextEntry(
-        categories::storedCount(LeerIni(file, QStringLiteral("Datos"), QStringLiteral("Cuenta"))));
+    double counter = 0;
+    if (!fromStart)
+        counter = categories::storedNumber(
+            LeerIni(file, QStringLiteral("Datos"), QStringLiteral("Cuenta")));
+    const std::int16_t number = phrase::nextEntry(counter);
     CuentaActual = QString::number(number);
     // The counter moves on before the entry is read, so a crash cannot deal it twice.
     guardar(file, QStringLiteral("Datos"), QStringLiteral("Cuenta"), CuentaActual);

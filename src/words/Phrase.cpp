@@ -1,18 +1,19 @@
 #include "words/Phrase.h"
 
+#include "app/Numbers.h"
+
 #include <QStringList>
 
-#include <limits>
+#include <optional>
 
 namespace phrase {
 
-std::int16_t nextEntry(std::int16_t counter)
+std::int16_t nextEntry(double counter)
 {
     // Entries are numbered from 1: a counter below 0 would deal keys such as
     // "0A" or "-1A", which no author means as entries.
-    if (counter < 0 || counter == std::numeric_limits<std::int16_t>::max())
-        return 1;
-    return static_cast<std::int16_t>(counter + 1);
+    const std::optional<std::int16_t> next = toInteger16(counter + 1);
+    return next && *next >= 1 ? *next : 1;
 }
 
 QString entryKey(std::int16_t number) { return QString::number(number) + 'A'; }

@@ -7,9 +7,10 @@
 // Turning a stored entry into the hidden phrase and its masked display.
 namespace phrase {
 
-// The entry after the one the counter names; past 32767, or from a counter
-// below 0, dealing starts again at 1.
-std::int16_t nextEntry(std::int16_t counter);
+// The entry after the one the stored counter names: the counter plus one,
+// rounded to a whole number with halves to the even neighbour. Past 32767, or
+// below 1, dealing starts again at 1.
+std::int16_t nextEntry(double counter);
 // The key of an entry in [Contenido]: 12 is "12A".
 QString entryKey(std::int16_t number);
 

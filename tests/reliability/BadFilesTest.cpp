@@ -80,7 +80,7 @@ TEST(BadFiles, OddIniTextNeitherStopsTheGameNorLosesBytes)
         {"counter -1 and a key 0A", withPrueba(pruebaText("Cuenta=-1", unusualKeys)), "UNO", ""},
         {"counter 99998 and a key 99999A", withPrueba(pruebaText("Cuenta=99998", unusualKeys)),
          "UNO", ""},
-        {"counter 3.5", withPrueba(pruebaText("Cuenta=3.5")), "CINCO", ""},
+        {"counter 3.5", withPrueba(pruebaText("Cuenta=3.5")), "CUATRO", ""},
         {"counter -5", withPrueba(pruebaText("Cuenta=-5")), "UNO", ""},
         {"counter 1e9", withPrueba(pruebaText("Cuenta=1e9")), "UNO", ""},
         {"counter \" 7 \"", withPrueba(pruebaText("Cuenta=\" 7 \"")), "OCHO", ""},

@@ -3,6 +3,7 @@
 #include "support/FakePlatform.h"
 #include "support/TempAppFolder.h"
 
+#include <QDir>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -109,6 +110,15 @@ TEST_F(Form1Deal, GapsEmptyEntriesAndBadCountersLeadBackToTheFirstEntry)
     newGame();
     EXPECT_EQ(form->palabra(), "DOS");
     EXPECT_TRUE(platform.messages.empty());
+
+    // A restart that cannot be stored still deals 1A; the failed write is
+    // reported once.
+    category("Lista", "Cuenta=2", {"uno", "dos"});
+    QDir().mkpath(folder.nativeFile("Categorias/Lista.ini.tmp"));
+    newGame();
+    EXPECT_EQ(form->palabra(), "UNO");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(platform.messages[0].text.contains("guardar"));
 }
 
 // The phrase is shown in capitals; hints become the word area's tool tip and
