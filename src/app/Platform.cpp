@@ -33,6 +33,8 @@ void guardarIni(Platform& platform, QWidget* parent, const QString& file, const 
 void DesktopPlatform::messageBox(QWidget* parent, const QString& title, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    // A message may quote a file name, which is never markup.
+    box.setTextFormat(Qt::PlainText);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("Aceptar"));
     box.exec();
 }

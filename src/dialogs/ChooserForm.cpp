@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace {
 
@@ -45,6 +46,8 @@ ChooserForm::ChooserForm(Form1& main, const QString& caption) : m_main(main)
         auto* label = new QLabel(QString::fromUtf8(caption), Frame1);
         label->setObjectName(QString::fromLatin1(name));
         label->setGeometry(twips::rect(1920, top, 3375, 255));
+        // Authors' text is shown as typed, never as markup.
+        label->setTextFormat(Qt::PlainText);
         return label;
     };
     Label1 = line("Label1", "Nombre:", 360);
@@ -128,10 +131,14 @@ void ChooserForm::List1_Click()
 
 void ChooserForm::Text1_Change()
 {
-    // The comment is for reading only: any edit is undone at once.
+    // The comment is for reading only: any edit is undone at once. The restore
+    // sets off no further restore: the box turns some characters into others
+    // (a no-break space into a blank), so its text may never equal the stored one.
     const QString stored = QStringLiteral("Comentario: ") + description("Comentario");
-    if (Text1->toPlainText() != stored)
-        Text1->setPlainText(stored);
+    if (Text1->toPlainText() == stored)
+        return;
+    const QSignalBlocker restoring(Text1);
+    Text1->setPlainText(stored);
 }
 
 void ChooserForm::Label3_Click()

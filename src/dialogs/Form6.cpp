@@ -31,6 +31,8 @@ Form6::Form6(const QString& appFolder) : m_appFolder(appFolder)
         auto* label = new QLabel(QString::fromUtf8(caption), Frame1);
         label->setObjectName(QString::fromLatin1(name));
         label->setGeometry(twips::rect(2280, top, 2295, 255));
+        // Stored figures are shown as stored, never as markup.
+        label->setTextFormat(Qt::PlainText);
         return label;
     };
     Label4 = figure("Label4", "Partidas Jugadas: 0", 360);

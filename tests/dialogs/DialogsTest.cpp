@@ -1,13 +1,14 @@
 #include "app/Controls.h"
 #include "app/Module1.h"
 #include "dialogs/Form3.h"
-#include "skins/Form2.h"
 #include "dialogs/Form5.h"
 #include "dialogs/Form6.h"
 #include "dialogs/Form7.h"
+#include "skins/Form2.h"
 #include "skins/Form4.h"
 #include "support/GameFixture.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -16,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 
 namespace {
 
@@ -24,18 +26,19 @@ protected:
     void SetUp() override
     {
         settings("Categoria=Deportes");
-        folder.write("Categorias/Animales.ini",
-                     iniText({"[Datos]", "Cuenta=0", "Modo=0", "[Contenido]", "1A=perro",
-                              "[Acerca]", "Nombre=Animales", "Autor=Ana",
-                              "E-Mail=ana@example.org", "Comentario=Bichos", "[Est]",
-                              "Ganadas=3", "Perdidas=1", "MaxPunt=2500"}));
+        folder.write(
+            "Categorias/Animales.ini",
+            iniText({"[Datos]", "Cuenta=0", "Modo=0", "[Contenido]", "1A=perro", "[Acerca]",
+                     "Nombre=Animales", "Autor=Ana", "E-Mail=ana@example.org", "Comentario=Bichos",
+                     "[Est]", "Ganadas=3", "Perdidas=1", "MaxPunt=2500"}));
         category({"futbol", "tenis"}, "Ganadas=0", "Deportes");
     }
 
     static void leftClick(QWidget* widget)
     {
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)),
-                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2),
+                          widget->mapToGlobal(QPointF(2, 2)), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
         QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2),
                             widget->mapToGlobal(QPointF(2, 2)), Qt::LeftButton, Qt::NoButton,
                             Qt::NoModifier);
@@ -82,6 +85,38 @@ TEST_F(Dialogs, CategoryChooserListsAndDescribesCategories)
     chooser->List1->setCurrentRow(1);
     EXPECT_EQ(chooser->Label1->text(), "Nombre: ");
     EXPECT_EQ(chooser->Text1->toPlainText(), "Comentario: ");
+}
+
+// Authors' text is shown exactly as stored: markup and entities stay as
+// typed, a stored "%1" is not a place for a figure, and a comment holding a
+// no-break space (which the box turns into a blank) no longer restores itself
+// until the stack overflows.
+TEST_F(Dialogs, ChoosersAndStatisticsShowStoredTextAsTyped)
+{
+    folder.write("Categorias/Rara.ini",
+                 iniText({"[Datos]", "Cuenta=0", "Modo=0", "[Contenido]", "1A=raro", "[Acerca]",
+                          "Nombre=<b>Noche</b>", "Autor=Ana &amp; Beto", "Comentario=con\u00A0pausa",
+                          "[Est]", "Ganadas=3", "Perdidas=%1", "MaxPunt=<i>9</i>"}));
+    const auto shown = [](QWidget* label) {
+        return QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+    };
+    start();
+    form->mnuCategorias->trigger();
+    Form5* chooser = form->form5.existing();
+    chooser->List1->setCurrentRow(2);
+    EXPECT_EQ(shown(chooser->Label1), "Nombre: <b>Noche</b>");
+    EXPECT_EQ(shown(chooser->Label2), "Autor: Ana &amp; Beto");
+    EXPECT_EQ(chooser->Text1->document()->toRawText(),
+              QString::fromUtf8("Comentario: con\u00A0pausa"));
+    chooser->Text1->insertPlainText("x");
+    EXPECT_EQ(chooser->Text1->document()->toRawText(),
+              QString::fromUtf8("Comentario: con\u00A0pausa"));
+
+    form->mnuestadisticas->trigger();
+    Form6* statistics = form->form6.existing();
+    statistics->List1->setCurrentRow(2);
+    EXPECT_EQ(shown(statistics->Label2), "Partidas Perdidas: %1 - 0%");
+    EXPECT_EQ(shown(statistics->Label3), QString::fromUtf8("Máxima Puntuación: <i>9</i>"));
 }
 
 // "Aplicar" settles the category left, switches and deals from the new one,

@@ -43,4 +43,8 @@ TEST(StatisticsLines, UnreadableFiguresCountAsNone)
                 "Partidas Ganadas: 4 - 100 %", "Partidas Perdidas: muchas - 0%");
     expectLines(stats::lines("abc", "3", "0"), "Partidas Jugadas: 3", "Partidas Ganadas: 0 - 0 %",
                 "Partidas Perdidas: 3 - 100%");
+    // Stored text that looks like a pattern is shown as stored.
+    expectLines(stats::lines("3", "%1", "0"), "Partidas Jugadas: 3", "Partidas Ganadas: 3 - 100 %",
+                "Partidas Perdidas: %1 - 0%");
+    EXPECT_EQ(stats::lines("1", "1", "%2").best, QString::fromUtf8("Máxima Puntuación: %2"));
 }
