@@ -13,7 +13,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake g++ make pkg-config \
             qt6-base-dev libgl-dev \
             libgtest-dev libgmock-dev libbenchmark-dev \
-            libx11-dev xvfb xauth x11-utils xdotool desktop-file-utils \
+            libx11-dev xvfb xauth x11-utils x11-xkb-utils xdotool desktop-file-utils \
             dbus at-spi2-core python3-pyatspi \
             fonts-wine fonts-dejavu-core \
             libchm-dev fp-utils \

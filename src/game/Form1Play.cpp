@@ -11,6 +11,7 @@
 #include "skins/Form2.h"
 #include "words/CategoryFiles.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -168,8 +169,9 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     if (watched == Command2 && event->type() == QEvent::KeyPress) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         const int shift = key.modifiers().testFlag(Qt::ShiftModifier) ? 1 : 0;
-        Command2_KeyDown(static_cast<std::int16_t>(virtualKeyCode(key)),
-                         static_cast<std::int16_t>(shift));
+        Command2_KeyDown(
+            static_cast<std::int16_t>(virtualKeyCode(key, QGuiApplication::platformName())),
+            static_cast<std::int16_t>(shift));
     }
     return QMainWindow::eventFilter(watched, event);
 }

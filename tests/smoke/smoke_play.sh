@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Plays one game in the real program under Xvfb with the keyboard, as a player
-# would, and checks what it stored when its window was closed.
+# Plays two games in the real program under Xvfb with the keyboard of a
+# Spanish layout, as a player would, and checks what it stored when its window
+# was closed.
 # Usage: smoke_play.sh APP_DIR CLOSE_WINDOW_TOOL [--in-place]
 # Plays on a copy of APP_DIR, or with --in-place in APP_DIR itself.
 set -euo pipefail
@@ -16,26 +17,34 @@ else
     cp -r "$app_dir"/. "$play_dir"/
 fi
 printf '[Config]\r\nCategoria=Prueba\r\nSkin=Clasico\r\n' > "$play_dir/datos.ini"
-printf '[Datos]\r\nCuenta=0\r\nModo=0\r\n[Contenido]\r\n1A=perro\r\n2A=\xf1u\r\n[Est]\r\nGanadas=0\r\nPerdidas=0\r\nMaxPunt=0\r\n' \
+printf '[Datos]\r\nCuenta=0\r\nModo=0\r\n[Contenido]\r\n1A=r1\r\n2A=\xf1u\r\n[Est]\r\nGanadas=0\r\nPerdidas=0\r\nMaxPunt=0\r\n' \
     > "$play_dir/Categorias/Prueba.ini"
 
 export PLAY_DIR=$play_dir CLOSE_WINDOW=$close_window
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+# Without -noreset the server drops the layout when setxkbmap disconnects.
+xvfb-run -a -s "-screen 0 1024x768x24 -noreset" bash -c '
     set -euo pipefail
     unset QT_QPA_PLATFORM
+    setxkbmap es
+    setxkbmap -query | grep -q "^layout: *es$"
     "$PLAY_DIR/palabrino" &
     game=$!
     window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Palabrino v\.2\.0$" | head -n1)
     sleep 0.5
     xdotool windowfocus --sync "$window" 2>/dev/null || true
-    # One hit (R), five failures: the game is lost and the result window shows;
-    # a key closes it and hands the keyboard back to the game.
-    xdotool type --delay 120 "rstlnm"
+    # Four failures, then keys that must play nothing: the dead accent beside
+    # P and the key left of 1 (º, and ª with Shift); one more failure would
+    # lose. Shift+1 plays 1 and R wins; a key closes the result window and
+    # hands the keyboard back to the game.
+    xdotool type --delay 120 "stlm"
+    xdotool key --delay 150 dead_grave masculine shift+masculine shift+1
+    xdotool type --delay 120 "r"
     sleep 0.3
     xdotool key --delay 150 Return space
     sleep 0.3
-    # The second phrase: Ñ from its own key, then U (a vowel, too few points).
+    # The second phrase: Ñ from its own key, then five failures lose it.
     xdotool key --delay 150 ntilde
+    xdotool type --delay 120 "rstlm"
     sleep 0.3
     "$CLOSE_WINDOW" "$window"
     for _ in $(seq 100); do kill -0 $game 2>/dev/null || break; sleep 0.1; done
@@ -52,9 +61,10 @@ check() {
     fi
 }
 check Perdidas 1
-check Ganadas 0
+check Ganadas 1
 check Cuenta 2
-# 100 for R, then 100 for Ñ in the second game: the best running total.
-check MaxPunt 200
-[ $failed = 0 ] && echo "played a game with the keyboard in a real window"
+# 100 each for 1 and R and 1000 for the win, then 100 for Ñ in the second
+# game: the best running total.
+check MaxPunt 1300
+[ $failed = 0 ] && echo "played two games with a Spanish keyboard in a real window"
 exit $failed
