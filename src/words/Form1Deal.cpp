@@ -1,10 +1,10 @@
 // The new-game set-up of the main window: reset, deal the next entry of the
 // current category in order, and show it masked.
 #include "app/AppPath.h"
+#include "app/CellRow.h"
 #include "app/Colors.h"
 #include "app/Controls.h"
 #include "app/Cp1252.h"
-#include "app/Fonts.h"
 #include "app/Form1.h"
 #include "app/Module1.h"
 #include "app/Numbers.h"
@@ -49,7 +49,8 @@ void Form1::Form_Load()
         guardar(categoryFile(), QStringLiteral("Datos"), QStringLiteral("Cuenta"),
                 QStringLiteral("0"));
         if (draw == 2) {
-            endEmptyGame(QStringLiteral("La categoría \"%1\" no tiene frases.").arg(CategoriaActual));
+            endEmptyGame(
+                QStringLiteral("La categoría \"%1\" no tiene frases.").arg(CategoriaActual));
             return;
         }
     }
@@ -83,7 +84,8 @@ void Form1::resetGame()
 
 bool Form1::chooseCategory()
 {
-    CategoriaActual = LeerIni(settingsFile(), QStringLiteral("Config"), QStringLiteral("Categoria"));
+    CategoriaActual =
+        LeerIni(settingsFile(), QStringLiteral("Config"), QStringLiteral("Categoria"));
     if (!categories::exists(m_appFolder, CategoriaActual)) {
         // Play the first category there is, leaving the settings alone.
         const QStringList available = categories::names(m_appFolder);
@@ -109,9 +111,6 @@ void Form1::showPhrase(const QString& phrase)
     Text3->setText(Palabra);
 
     const phrase::Masked masked = phrase::mask(Palabra);
-    const QFont cells = fixedsysFitting(Palabra.size(), Text1->width());
-    Text1->setFont(cells);
-    Label9->setFont(cells);
     Label9->setText(masked.dashes);
     if (masked.hasDigit) {
         for (int code = '0'; code <= '9'; ++code) {
