@@ -1,7 +1,7 @@
 #include "app/Fonts.h"
 
 #include <QFontDatabase>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 
 namespace {
 
@@ -39,17 +39,19 @@ QFont fixedsys()
     return font;
 }
 
-QFont fixedsysFitting(int cells, int width)
+QFont cellFont(qreal cellWidth, qreal ratio)
 {
-    const QString sample(qMax(cells, 1), QChar('W'));
-    if (QFontMetrics(fixedsys()).horizontalAdvance(sample) <= width)
+    if (qFuzzyCompare(ratio, 1.0) && cellWidth >= fixedsysCell.width())
         return fixedsys();
-    // Fixedsys has one size only: a longer phrase takes a scalable fixed-pitch font.
+    // Fixedsys is a bitmap of one size, drawn unscaled on a scaled screen: there
+    // a scalable face takes over, no larger than its cell, and bold like its
+    // strokes unless the cells are too narrow to keep bold letters apart.
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setStyleHint(QFont::TypeWriter);
-    for (int pixels = 12; pixels > 1; --pixels) {
+    font.setBold(cellWidth >= fixedsysCell.width());
+    for (int pixels = fixedsysCell.height(); pixels > 1; --pixels) {
         font.setPixelSize(pixels);
-        if (QFontMetrics(font).horizontalAdvance(sample) <= width)
+        if (QFontMetricsF(font).horizontalAdvance(QChar('W')) <= cellWidth)
             break;
     }
     return font;

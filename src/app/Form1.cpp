@@ -1,10 +1,11 @@
 #include "app/Form1.h"
 
 #include "app/AppIcon.h"
+#include "app/CellRow.h"
 #include "app/Colors.h"
 #include "app/Controls.h"
-#include "app/Twips.h"
 #include "app/Platform.h"
+#include "app/Twips.h"
 #include "dialogs/Form3.h"
 #include "dialogs/Form5.h"
 #include "dialogs/Form6.h"
@@ -15,18 +16,13 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QLayout>
-#include <QLineEdit>
 #include <QPushButton>
 
 Form1::Form1(const QString& appFolder, Platform& platform)
     : form2([this] { return new Form2(m_appFolder, Command2); }),
-      form3([this] { return new Form3(*this); }),
-      form4([this] { return new Form4(*this); }),
-      form5([this] { return new Form5(*this); }),
-      form6([this] { return new Form6(m_appFolder); }),
-      form7([] { return new Form7; }),
-      m_appFolder(appFolder),
-      m_platform(platform)
+      form3([this] { return new Form3(*this); }), form4([this] { return new Form4(*this); }),
+      form5([this] { return new Form5(*this); }), form6([this] { return new Form6(m_appFolder); }),
+      form7([] { return new Form7; }), m_appFolder(appFolder), m_platform(platform)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Palabrino v.2.0"));
@@ -69,7 +65,7 @@ void Form1::connectEvents()
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     Command2->installEventFilter(this);
     Text1->installEventFilter(this);
-    connect(Text1, &QLineEdit::textChanged, this, &Form1::describeGame);
+    connect(Text1, &CellRow::textChanged, this, &Form1::describeGame);
     for (const auto& [index, key] : Command3)
         connect(key, &QPushButton::clicked, this, [this, index = index] { Command3_Click(index); });
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);

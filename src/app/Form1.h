@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 
+class CellRow;
 class ClientArea;
 class Form2;
 class Form3;
@@ -70,8 +71,8 @@ public:
     LineControl* Line2 = nullptr;
     LineControl* Line3 = nullptr;
     LineControl* Line4 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QLabel* Label9 = nullptr;
+    CellRow* Text1 = nullptr;
+    CellRow* Label9 = nullptr;
     QLabel* Label10 = nullptr;
 
     // Command row

@@ -1,12 +1,12 @@
 // What the main window tells screen readers: names for every control, and
 // descriptions that follow the game.
+#include "app/CellRow.h"
 #include "app/Controls.h"
 #include "app/Form1.h"
 #include "words/Phrase.h"
 
 #include <QFocusEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QToolTip>
 

@@ -1,4 +1,5 @@
 // Controls of the main window, placed as designed in twips.
+#include "app/CellRow.h"
 #include "app/Colors.h"
 #include "app/Controls.h"
 #include "app/Fonts.h"
@@ -20,8 +21,8 @@ struct Key {
 
 // Two rows of the on-screen keyboard; an index is its character's code.
 constexpr Key upperRow[] = {
-    {65, "A"}, {66, "B"}, {67, "C"}, {68, "D"}, {69, "E"}, {70, "F"}, {71, "G"},
-    {72, "H"}, {73, "I"}, {74, "J"}, {75, "K"}, {76, "L"}, {77, "M"}, {78, "N"},
+    {65, "A"},       {66, "B"}, {67, "C"}, {68, "D"}, {69, "E"}, {70, "F"}, {71, "G"},
+    {72, "H"},       {73, "I"}, {74, "J"}, {75, "K"}, {76, "L"}, {77, "M"}, {78, "N"},
     {209, "\u00D1"}, {79, "O"}, {80, "P"}, {81, "Q"}, {82, "R"},
 };
 constexpr Key lowerRow[] = {
@@ -37,8 +38,7 @@ bool isVowel(int code)
 
 bool isDigit(int code) { return code >= '0' && code <= '9'; }
 
-template <class Control>
-Control* named(Control* control, const char* name)
+template <class Control> Control* named(Control* control, const char* name)
 {
     control->setObjectName(QString::fromLatin1(name));
     return control;
@@ -74,25 +74,25 @@ void setButtonColour(QPushButton* control, QRgb colour)
 
 void Form1::createWordArea()
 {
-    Shape1 = named(new ShapeControl(m_client, twips::rect(120, 120, 4575, 375), Qt::white),
-                   "Shape1");
+    Shape1 =
+        named(new ShapeControl(m_client, twips::rect(120, 120, 4575, 375), Qt::white), "Shape1");
     Line4 = named(new LineControl(m_client, 120, 120, 4680, 120), "Line4");
     Line2 = named(new LineControl(m_client, 120, 120, 120, 480), "Line2");
     Line3 = named(new LineControl(m_client, 4680, 480, 4680, 120), "Line3");
     Line1 = named(new LineControl(m_client, 120, 480, 4680, 480), "Line1");
 
-    Text1 = named(new QLineEdit(m_client), "Text1");
-    Text1->setGeometry(twips::rect(165, 180, 4455, 225));
-    Text1->setFrame(false);
-    Text1->setReadOnly(true);
-    Text1->setFont(fixedsys());
-    Text1->setTextMargins(0, 0, 0, 0);
-    Text1->setContentsMargins(0, 0, 0, 0);
+    // The dash row lays its cells out over the display line's width, not its own.
+    constexpr int lineWidth = 4455;
+    Text1 = named(new CellRow(m_client, twips::toPixels(lineWidth)), "Text1");
+    Text1->setGeometry(twips::rect(165, 180, lineWidth, 225));
+    Text1->setFocusPolicy(Qt::TabFocus);
     QPalette display = Text1->palette();
-    display.setColor(QPalette::Base, Qt::white);
+    display.setColor(QPalette::Window, Qt::white);
     Text1->setPalette(display);
+    Text1->setAutoFillBackground(true);
 
-    Label9 = label(m_client, "Label9", QString(), twips::rect(165, 315, 4590, 135), fixedsys());
+    Label9 = named(new CellRow(m_client, twips::toPixels(lineWidth)), "Label9");
+    Label9->setGeometry(twips::rect(165, 315, 4590, 135));
 
     // Lies over the whole word area so that its tool tip shows anywhere on it.
     Label10 = label(m_client, "Label10", QString(), twips::rect(120, 120, 4575, 375), font());

@@ -1,5 +1,6 @@
 // Game play in the main window: characters, failures, winning, solving and
 // typed keys.
+#include "app/CellRow.h"
 #include "app/Controls.h"
 #include "app/Cp1252.h"
 #include "app/Form1.h"

@@ -1,10 +1,10 @@
 // The new-game set-up of the main window: reset, deal the next entry of the
 // current category in order, and show it masked.
 #include "app/AppPath.h"
+#include "app/CellRow.h"
 #include "app/Colors.h"
 #include "app/Controls.h"
 #include "app/Cp1252.h"
-#include "app/Fonts.h"
 #include "app/Form1.h"
 #include "app/Module1.h"
 #include "app/Numbers.h"
@@ -115,9 +115,6 @@ void Form1::showPhrase(const QString& phrase)
     Text3->setText(Palabra);
 
     const phrase::Masked masked = phrase::mask(Palabra);
-    const QFont cells = fixedsysFitting(Palabra.size(), Text1->width());
-    Text1->setFont(cells);
-    Label9->setFont(cells);
     Label9->setText(masked.dashes);
     if (masked.hasDigit) {
         for (int code = '0'; code <= '9'; ++code) {

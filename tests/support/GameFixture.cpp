@@ -1,5 +1,6 @@
 #include "support/GameFixture.h"
 
+#include "app/CellRow.h"
 #include "app/Controls.h"
 #include "app/Module1.h"
 #include "skins/Form2.h"
@@ -9,7 +10,6 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 void GameFixture::category(std::initializer_list<const char*> entries, const char* est,

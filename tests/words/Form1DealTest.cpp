@@ -1,10 +1,11 @@
+#include "app/CellRow.h"
 #include "app/Form1.h"
 #include "app/Module1.h"
 #include "support/FakePlatform.h"
 #include "support/TempAppFolder.h"
 
 #include <QDir>
-#include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -26,8 +28,8 @@ protected:
         folder.write("datos.ini", iniText({"[Config]", category, "Skin=Clasico"}));
     }
 
-    void category(const QString& name, const char* cuenta, std::initializer_list<const char*> entries,
-                  const char* modo = "Modo=0")
+    void category(const QString& name, const char* cuenta,
+                  std::initializer_list<const char*> entries, const char* modo = "Modo=0")
     {
         QByteArray text = iniText({"[Datos]", cuenta, modo, "[Contenido]"});
         int number = 1;
@@ -58,6 +60,28 @@ protected:
     }
 };
 
+// The dark columns of what a control draws, as runs in device pixels.
+struct Ink {
+    int first;
+    int last;
+};
+
+std::vector<Ink> inkRuns(QWidget& control)
+{
+    const QImage image = control.grab().toImage();
+    std::vector<Ink> runs;
+    for (int x = 0; x < image.width(); ++x) {
+        bool dark = false;
+        for (int y = 0; y < image.height() && !dark; ++y)
+            dark = qGray(image.pixel(x, y)) < 128;
+        if (dark && !runs.empty() && runs.back().last == x - 1)
+            runs.back().last = x;
+        else if (dark)
+            runs.push_back({x, x});
+    }
+    return runs;
+}
+
 } // namespace
 
 // Entries must come strictly in order, the counter naming the one dealt, and
@@ -87,9 +111,8 @@ TEST_F(Form1Deal, DealsEntriesInOrderAndStartsAgainAfterTheLast)
 TEST_F(Form1Deal, GapsEmptyEntriesAndBadCountersLeadBackToTheFirstEntry)
 {
     settings("Categoria=Lista");
-    folder.write("Categorias/Lista.ini",
-                 iniText({"[Datos]", "Cuenta=1", "Modo=0", "[Contenido]", "1A=uno", "2A=dos",
-                          "4A=cuatro", "[Est]"}));
+    folder.write("Categorias/Lista.ini", iniText({"[Datos]", "Cuenta=1", "Modo=0", "[Contenido]",
+                                                  "1A=uno", "2A=dos", "4A=cuatro", "[Est]"}));
     start();
     EXPECT_EQ(form->palabra(), "DOS");
     newGame();
@@ -153,7 +176,8 @@ TEST_F(Form1Deal, HintsBecomeTheToolTipAndCapitalsTheHiddenPhrase)
 TEST_F(Form1Deal, DigitKeysAndEasyModeFollowThePhrase)
 {
     settings("Categoria=Fechas");
-    category("Fechas", "Cuenta=0", {"la casa, 2", "sin numeros", "\" empieza en blanco\""}, "Modo=1");
+    category("Fechas", "Cuenta=0", {"la casa, 2", "sin numeros", "\" empieza en blanco\""},
+             "Modo=1");
     start();
     EXPECT_EQ(display(), "L      ,  ");
     EXPECT_EQ(dashes(), "-- ----- -");
@@ -230,22 +254,41 @@ TEST_F(Form1Deal, NoCategoryOrNoPhraseIsReportedAndEndsTheGame)
     EXPECT_EQ(stored("Vacia", "Datos", "Cuenta"), "0");
 }
 
-// A phrase longer than the display must keep every cell visible and lined up
-// with its dash.
-TEST_F(Form1Deal, LongPhraseFitsTheDisplayCellForCell)
+// On a screen of any scale every character must stand over its dash, at the
+// designed cell width while the phrase fits the line, without the line
+// scrolling; a longer phrase narrows its cells to fit. Measured on what is
+// drawn, in device pixels.
+TEST_F(Form1Deal, EveryCellStandsOverItsDashAtAnyScaleAndLength)
 {
-    settings("Categoria=Larga");
-    const QByteArray longPhrase(60, 'a');
-    folder.write("Categorias/Larga.ini",
-                 iniText({"[Datos]", "Cuenta=0", "Modo=0", "[Contenido]"}) + "1A=" + longPhrase +
-                     "\r\n2A=corta\r\n");
-    start();
-    const QFontMetrics cells(form->Text1->font());
-    EXPECT_LE(cells.horizontalAdvance(display()), form->Text1->width());
-    EXPECT_EQ(form->Text1->font(), form->Label9->font());
-    EXPECT_EQ(cells.horizontalAdvance(display()), cells.horizontalAdvance(dashes()));
-    newGame();
-    EXPECT_EQ(QFontMetrics(form->Text1->font()).horizontalAdvance('W'), 8);
+    settings("Categoria=Celdas");
+    const struct {
+        int cells;
+        char letter;
+    } cases[] = {{5, 'H'}, {37, 'H'}, {60, 'L'}};
+    int firstLeft = -1;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cells);
+        category("Celdas", "Cuenta=0", {QByteArray(c.cells, c.letter).constData()});
+        start();
+        form->Command3(c.letter).click();
+        const std::vector<Ink> letters = inkRuns(*form->Text1);
+        const std::vector<Ink> dashes = inkRuns(*form->Label9);
+        ASSERT_EQ(letters.size(), std::size_t(c.cells));
+        ASSERT_EQ(dashes.size(), std::size_t(c.cells));
+        const double ratio = form->Text1->devicePixelRatioF();
+        for (int i = 0; i < c.cells; ++i) {
+            EXPECT_NEAR(letters[i].first + letters[i].last, dashes[i].first + dashes[i].last, 2)
+                << "cell " << i;
+        }
+        EXPECT_LT(letters.back().last, form->Text1->width() * ratio);
+        if (c.cells > 37)
+            continue;
+        if (firstLeft < 0)
+            firstLeft = letters[0].first;
+        EXPECT_EQ(letters[0].first, firstLeft);
+        EXPECT_EQ(letters.back().first - letters[0].first, qRound((c.cells - 1) * 8 * ratio));
+        EXPECT_GE(letters[0].last - letters[0].first + 1, 6 * ratio);
+    }
 }
 
 // Closing during an untouched game hands its entry back; once anything is
