@@ -35,13 +35,6 @@ std::optional<std::int16_t> entryNumber(const QString& key)
     return entry;
 }
 
-QString named(QChar c)
-{
-    if (c.isPrint())
-        return QStringLiteral("«%1»").arg(c);
-    return QStringLiteral("U+%1").arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
-}
-
 struct Entry {
     int line = 0;
     bool empty = false;
@@ -81,9 +74,10 @@ private:
         for (const IniKey& key : contenido->keys) {
             const std::optional<std::int16_t> number = entryNumber(key.name);
             if (!number) {
-                note(key.line, QStringLiteral("la clave %1 no es una entrada (1A, 2A, 3A…); el juego "
-                                              "no la lee")
-                                   .arg(key.name));
+                note(key.line,
+                     QStringLiteral("la clave %1 no es una entrada (1A, 2A, 3A…); el juego "
+                                    "no la lee")
+                         .arg(key.name));
                 continue;
             }
             entries[*number] = {key.line, !checkPhrase(key.line, m_scan.value(*contenido, key))};
@@ -139,9 +133,10 @@ private:
         // is not written exactly as one of the three hints.
         static const QRegularExpression tag(QStringLiteral(R"([(\[]\s*\p{L}{2}\s*[)\]]?\W*$)"));
         if (const QRegularExpressionMatch match = tag.match(shown); match.hasMatch())
-            note(line, QStringLiteral("la pista «%1» no se reconoce: el juego solo quita (EN), (IT) "
-                                      "y (FR) del final y la deja en la frase")
-                           .arg(stored.mid(match.capturedStart(), match.capturedLength())));
+            note(line,
+                 QStringLiteral("la pista «%1» no se reconoce: el juego solo quita (EN), (IT) "
+                                "y (FR) del final y la deja en la frase")
+                     .arg(stored.mid(match.capturedStart(), match.capturedLength())));
 
         QString unbuttoned;
         for (qsizetype p = m_firstShown ? 1 : 0; p < shown.size(); ++p) {
@@ -152,7 +147,7 @@ private:
         if (!unbuttoned.isEmpty()) {
             QStringList names;
             for (const QChar c : unbuttoned)
-                names << named(c);
+                names << characterName(c.unicode());
             note(line, QStringLiteral("la frase tiene caracteres que ningún botón descubre: %1; "
                                       "solo se resuelve escribiéndola")
                            .arg(names.join(QStringLiteral(", "))));
