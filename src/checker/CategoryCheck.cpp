@@ -2,6 +2,7 @@
 
 #include "app/Cp1252.h"
 #include "checker/IniScan.h"
+#include "game/Guess.h"
 #include "words/Phrase.h"
 
 #include <QRegularExpression>
@@ -15,11 +16,6 @@ namespace checker {
 namespace {
 
 constexpr int maxCounter = 32767;
-
-bool hasButton(QChar c)
-{
-    return (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'Ñ';
-}
 
 // The number of a key the game deals: what it writes itself, in any case
 // ("12A", "12a"), never "012A", "+12A" or "0A".
@@ -116,12 +112,11 @@ private:
         note(line, message);
     }
 
-    // False when the entry holds no phrase for the game to deal.
+    // False when the entry holds no phrase for the game to deal. Dealing and
+    // masking are the game's own, so the two cannot disagree on a phrase.
     bool checkPhrase(int line, const QString& stored)
     {
-        QString shown = phrase::withoutHint(cp1252::toUpper(stored)).phrase;
-        while (shown.endsWith(u' '))
-            shown.chop(1);
+        const QString shown = phrase::withoutHint(cp1252::toUpper(stored)).phrase;
         if (shown.isEmpty())
             return false;
 
@@ -138,10 +133,18 @@ private:
                                 "y (FR) del final y la deja en la frase")
                      .arg(stored.mid(match.capturedStart(), match.capturedLength())));
 
+        const QString masked = phrase::mask(shown).display;
+        const QString display = m_firstShown ? phrase::withFirstShown(masked, shown) : masked;
+        if (display == shown) {
+            note(line, QStringLiteral("la frase no tiene nada que adivinar: se ve entera desde el "
+                                      "principio y la primera consonante o cifra que se juegue "
+                                      "la gana"));
+            return true;
+        }
         QString unbuttoned;
-        for (qsizetype p = m_firstShown ? 1 : 0; p < shown.size(); ++p) {
+        for (qsizetype p = 0; p < shown.size(); ++p) {
             const QChar c = shown[p];
-            if (!phrase::isShownFromStart(c) && !hasButton(c) && !unbuttoned.contains(c))
+            if (display[p] != c && !play::hasKey(c) && !unbuttoned.contains(c))
                 unbuttoned += c;
         }
         if (!unbuttoned.isEmpty()) {
