@@ -10,6 +10,8 @@ namespace cp1252 {
 QString decode(QByteArrayView bytes);
 // Characters outside Windows-1252 become '?'.
 QByteArray encode(QStringView text);
+// True when every character of the text has a Windows-1252 byte.
+bool canEncode(QStringView text);
 // Upper-casing as Windows does it for Windows-1252 letters: ñ to Ñ, á to Á,
 // š to Š, œ to Œ, ž to Ž, ÿ to Ÿ; ß and µ have no capital here and stay.
 QString toUpper(QStringView text);

@@ -5,6 +5,7 @@
 #include "app/Fonts.h"
 #include "app/Form1.h"
 #include "app/Twips.h"
+#include "game/Guess.h"
 
 #include <QAction>
 #include <QLabel>
@@ -13,28 +14,6 @@
 #include <QPushButton>
 
 namespace {
-
-struct Key {
-    int code;
-    const char* caption;
-};
-
-// Two rows of the on-screen keyboard; an index is its character's code.
-constexpr Key upperRow[] = {
-    {65, "A"},       {66, "B"}, {67, "C"}, {68, "D"}, {69, "E"}, {70, "F"}, {71, "G"},
-    {72, "H"},       {73, "I"}, {74, "J"}, {75, "K"}, {76, "L"}, {77, "M"}, {78, "N"},
-    {209, "\u00D1"}, {79, "O"}, {80, "P"}, {81, "Q"}, {82, "R"},
-};
-constexpr Key lowerRow[] = {
-    {83, "S"}, {84, "T"}, {85, "U"}, {86, "V"}, {87, "W"}, {88, "X"},
-    {89, "Y"}, {90, "Z"}, {48, "0"}, {49, "1"}, {50, "2"}, {51, "3"},
-    {52, "4"}, {53, "5"}, {54, "6"}, {55, "7"}, {56, "8"}, {57, "9"},
-};
-
-bool isVowel(int code)
-{
-    return code == 'A' || code == 'E' || code == 'I' || code == 'O' || code == 'U';
-}
 
 bool isDigit(int code) { return code >= '0' && code <= '9'; }
 
@@ -115,20 +94,20 @@ void Form1::createKeyboard()
     const QFont font = tahoma(9.75);
     const auto addRow = [&](const auto& row, int firstLeft, int top) {
         int left = firstLeft;
-        for (const Key& key : row) {
-            auto* control = button(m_client, "Command3", QString::fromUtf8(key.caption), left, top,
-                                   255, 255, font);
-            control->setProperty("Index", key.code);
-            if (isVowel(key.code))
+        for (const int code : row) {
+            auto* control =
+                button(m_client, "Command3", QString(QChar(code)), left, top, 255, 255, font);
+            control->setProperty("Index", code);
+            if (play::isVowel(code))
                 setButtonColour(control, colors::vowelButton);
-            else if (isDigit(key.code))
+            else if (isDigit(code))
                 setButtonColour(control, colors::digitButton);
-            Command3.add(key.code, control);
+            Command3.add(code, control);
             left += 240;
         }
     };
-    addRow(upperRow, 120, 960);
-    addRow(lowerRow, 240, 1200);
+    addRow(play::upperKeys, 120, 960);
+    addRow(play::lowerKeys, 240, 1200);
 }
 
 void Form1::createScoreRow()
@@ -197,10 +176,10 @@ void Form1::setTabOrder()
 {
     // "Nueva Partida" comes first, so it holds the focus when the window opens.
     QList<QWidget*> order{Command2, Text1};
-    for (const Key& key : upperRow)
-        order.append(&Command3(key.code));
-    for (const Key& key : lowerRow)
-        order.append(&Command3(key.code));
+    for (const int code : play::upperKeys)
+        order.append(&Command3(code));
+    for (const int code : play::lowerKeys)
+        order.append(&Command3(code));
     order.append({Command4, Command1});
     for (qsizetype n = 1; n < order.size(); ++n)
         QWidget::setTabOrder(order[n - 1], order[n]);

@@ -77,18 +77,7 @@ Lookup find(QByteArrayView text, QStringView section, QStringView key)
     return found;
 }
 
-QByteArrayView unquoted(QByteArrayView value)
-{
-    if (value.size() >= 2 && value.front() == value.back() &&
-        (value.front() == '"' || value.front() == '\''))
-        return value.sliced(1, value.size() - 2);
-    return value;
-}
-
-bool hasLineBreak(QStringView text)
-{
-    return text.contains(u'\r') || text.contains(u'\n');
-}
+bool hasLineBreak(QStringView text) { return text.contains(u'\r') || text.contains(u'\n'); }
 
 // A name written with a character that reads back as another name, or that
 // ends the name early, would never be found again.
@@ -101,21 +90,26 @@ bool isReadableName(QStringView name, QStringView forbidden)
         if (name.contains(c))
             return false;
     }
-    return !hasLineBreak(name) && cp1252::decode(cp1252::encode(name)) == name;
+    return !hasLineBreak(name) && cp1252::canEncode(name);
 }
 
 bool readsBackAsWritten(QStringView section, QStringView key, QStringView value)
 {
-    return isReadableName(section, u"]") && isReadableName(key, u"=") &&
-           !key.startsWith(u'[') && !key.startsWith(u';') && !hasLineBreak(value);
+    return isReadableName(section, u"]") && isReadableName(key, u"=") && !key.startsWith(u'[') &&
+           !key.startsWith(u';') && !hasLineBreak(value);
 }
 
-bool endsWithLineBreak(QByteArrayView text)
-{
-    return text.endsWith('\n') || text.endsWith('\r');
-}
+bool endsWithLineBreak(QByteArrayView text) { return text.endsWith('\n') || text.endsWith('\r'); }
 
 } // namespace
+
+QByteArrayView unquoted(QByteArrayView value)
+{
+    if (value.size() >= 2 && value.front() == value.back() &&
+        (value.front() == '"' || value.front() == '\''))
+        return value.sliced(1, value.size() - 2);
+    return value;
+}
 
 QString readValue(QByteArrayView text, QStringView section, QStringView key)
 {
@@ -154,6 +148,14 @@ std::optional<QByteArray> writeValue(QByteArrayView text, QStringView section, Q
         result.append('[' + cp1252::encode(section) + "]\r\n").append(newKeyLine);
     }
     return result;
+}
+
+bool keepsValue(QStringView value)
+{
+    const QStringView section = u"S";
+    const QStringView key = u"K";
+    const std::optional<QByteArray> text = writeValue({}, section, key, value);
+    return text && readValue(*text, section, key) == value;
 }
 
 } // namespace ini

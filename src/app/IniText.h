@@ -13,6 +13,9 @@ namespace ini {
 
 inline constexpr qsizetype maxValueLength = 254;
 
+// A value as read: without one pair of enclosing quotes, '"' or '\''.
+QByteArrayView unquoted(QByteArrayView value);
+
 // The value of `key` in `section`, without one pair of enclosing quotes and
 // cut to maxValueLength characters; "" when the section or key is missing.
 QString readValue(QByteArrayView text, QStringView section, QStringView key);
@@ -21,5 +24,10 @@ QString readValue(QByteArrayView text, QStringView section, QStringView key);
 // read back as given (a line break in it, say) and would spoil the file.
 std::optional<QByteArray> writeValue(QByteArrayView text, QStringView section, QStringView key,
                                      QStringView value);
+
+// True when a value written reads back exactly: every character in
+// Windows-1252, no line break, no blanks or quotes that reading strips, and
+// no more than maxValueLength characters.
+bool keepsValue(QStringView value);
 
 } // namespace ini

@@ -60,7 +60,9 @@ void DesktopPlatform::openHelp(QWidget*, const QString& file)
     const QDir programFolder(QCoreApplication::applicationDirPath());
 #ifdef Q_OS_WIN
     // Windows opens compiled help files in its own HTML Help viewer.
-    const QString found = QFileInfo::exists(file) ? file : programFolder.filePath(file);
+    // Ours first: another program's file of that name may lie in the working folder.
+    const QString own = programFolder.filePath(file);
+    const QString found = QFileInfo::exists(own) ? own : file;
     QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(found).absoluteFilePath()));
 #else
     // Our viewer runs as a process of its own, so it stays open like the Windows one.

@@ -2,6 +2,7 @@
 
 #include "app/Cp1252.h"
 #include "checker/IniScan.h"
+#include "game/Guess.h"
 #include "words/Phrase.h"
 
 #include <QRegularExpression>
@@ -16,11 +17,6 @@ namespace {
 
 constexpr int maxCounter = 32767;
 
-bool hasButton(QChar c)
-{
-    return (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9') || c == u'Ñ';
-}
-
 // The number of a key the game deals: what it writes itself, in any case
 // ("12A", "12a"), never "012A", "+12A" or "0A".
 std::optional<std::int16_t> entryNumber(const QString& key)
@@ -33,13 +29,6 @@ std::optional<std::int16_t> entryNumber(const QString& key)
     if (phrase::entryKey(entry).compare(key, Qt::CaseInsensitive) != 0)
         return std::nullopt;
     return entry;
-}
-
-QString named(QChar c)
-{
-    if (c.isPrint())
-        return QStringLiteral("«%1»").arg(c);
-    return QStringLiteral("U+%1").arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
 }
 
 struct Entry {
@@ -81,9 +70,10 @@ private:
         for (const IniKey& key : contenido->keys) {
             const std::optional<std::int16_t> number = entryNumber(key.name);
             if (!number) {
-                note(key.line, QStringLiteral("la clave %1 no es una entrada (1A, 2A, 3A…); el juego "
-                                              "no la lee")
-                                   .arg(key.name));
+                note(key.line,
+                     QStringLiteral("la clave %1 no es una entrada (1A, 2A, 3A…); el juego "
+                                    "no la lee")
+                         .arg(key.name));
                 continue;
             }
             entries[*number] = {key.line, !checkPhrase(key.line, m_scan.value(*contenido, key))};
@@ -122,12 +112,11 @@ private:
         note(line, message);
     }
 
-    // False when the entry holds no phrase for the game to deal.
+    // False when the entry holds no phrase for the game to deal. Dealing and
+    // masking are the game's own, so the two cannot disagree on a phrase.
     bool checkPhrase(int line, const QString& stored)
     {
-        QString shown = phrase::withoutHint(cp1252::toUpper(stored)).phrase;
-        while (shown.endsWith(u' '))
-            shown.chop(1);
+        const QString shown = phrase::withoutHint(cp1252::toUpper(stored)).phrase;
         if (shown.isEmpty())
             return false;
 
@@ -139,20 +128,29 @@ private:
         // is not written exactly as one of the three hints.
         static const QRegularExpression tag(QStringLiteral(R"([(\[]\s*\p{L}{2}\s*[)\]]?\W*$)"));
         if (const QRegularExpressionMatch match = tag.match(shown); match.hasMatch())
-            note(line, QStringLiteral("la pista «%1» no se reconoce: el juego solo quita (EN), (IT) "
-                                      "y (FR) del final y la deja en la frase")
-                           .arg(stored.mid(match.capturedStart(), match.capturedLength())));
+            note(line,
+                 QStringLiteral("la pista «%1» no se reconoce: el juego solo quita (EN), (IT) "
+                                "y (FR) del final y la deja en la frase")
+                     .arg(stored.mid(match.capturedStart(), match.capturedLength())));
 
+        const QString masked = phrase::mask(shown).display;
+        const QString display = m_firstShown ? phrase::withFirstShown(masked, shown) : masked;
+        if (display == shown) {
+            note(line, QStringLiteral("la frase no tiene nada que adivinar: se ve entera desde el "
+                                      "principio y la primera consonante o cifra que se juegue "
+                                      "la gana"));
+            return true;
+        }
         QString unbuttoned;
-        for (qsizetype p = m_firstShown ? 1 : 0; p < shown.size(); ++p) {
+        for (qsizetype p = 0; p < shown.size(); ++p) {
             const QChar c = shown[p];
-            if (!phrase::isShownFromStart(c) && !hasButton(c) && !unbuttoned.contains(c))
+            if (display[p] != c && !play::hasKey(c) && !unbuttoned.contains(c))
                 unbuttoned += c;
         }
         if (!unbuttoned.isEmpty()) {
             QStringList names;
             for (const QChar c : unbuttoned)
-                names << named(c);
+                names << characterName(c.unicode());
             note(line, QStringLiteral("la frase tiene caracteres que ningún botón descubre: %1; "
                                       "solo se resuelve escribiéndola")
                            .arg(names.join(QStringLiteral(", "))));

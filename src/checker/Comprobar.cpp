@@ -1,10 +1,11 @@
 #include "checker/Comprobar.h"
 
 #include "app/AppPath.h"
+#include "app/Cp1252.h"
 #include "app/SafeFile.h"
 #include "checker/CategoryCheck.h"
 #include "checker/SkinCheck.h"
-#include "skins/SkinFiles.h"
+#include "skins/SkinNames.h"
 #include "words/CategoryFiles.h"
 
 #include <QDir>
@@ -73,48 +74,78 @@ QString counted(std::size_t n, const char* one, const char* many)
     return QStringLiteral("%1 %2").arg(QString::number(n), QString::fromUtf8(n == 1 ? one : many));
 }
 
-// The skin folders by name, as the chooser lists them.
-QStringList skinNames(const QString& skinsFolder)
+// Why the game passes over a file or folder.
+Finding leftOutFinding(const LeftOut& leftOut)
 {
-    QStringList names = QDir(skinsFolder).entryList(QDir::Dirs | QDir::NoDotAndDotDot,
-                                                    QDir::Name | QDir::IgnoreCase);
-    names.removeIf([](const QString& name) { return name.contains(u'\\'); });
-    return names;
+    QString why;
+    switch (leftOut.why) {
+    case LeftOut::Why::Unreadable:
+        why = QStringLiteral("el juego no puede leer el archivo");
+        break;
+    case LeftOut::Why::Separator:
+        why = QStringLiteral("el nombre tiene una barra o «..» y el juego lo leería como otra "
+                             "carpeta");
+        break;
+    case LeftOut::Why::Unstorable: {
+        QStringList outside;
+        for (const char32_t c : leftOut.name.toUcs4()) {
+            if (!cp1252::canEncode(QString::fromUcs4(&c, 1)))
+                outside << characterName(c);
+        }
+        outside.removeDuplicates();
+        why = outside.isEmpty()
+                  ? QStringLiteral("datos.ini no guarda el nombre tal cual (espacios o comillas en "
+                                   "los extremos, un salto de línea o más de 254 caracteres)")
+                  : QStringLiteral("datos.ini no puede guardar estos caracteres del nombre, que "
+                                   "no son de Windows-1252: %1")
+                        .arg(outside.join(QStringLiteral(", ")));
+        break;
+    }
+    }
+    return {leftOut.name, 0, why + QStringLiteral("; el selector no lo muestra")};
 }
 
 void checkAppFolder(const QString& app, Report& report, QTextStream& err)
 {
     const QDir root(app);
-    const QStringList categoryNames = categories::names(app);
-    if (categoryNames.isEmpty())
-        report.add(QStringLiteral("Categorias"),
-                   {{{}, 0, QStringLiteral("no hay ninguna categoría (*.ini) que el juego pueda leer")}});
-    for (const QString& name : categoryNames) {
+    const QString categoriesPlace = QStringLiteral("Categorias");
+    const Listing categories = categories::listing(app);
+    if (categories.names.isEmpty())
+        report.add(
+            categoriesPlace,
+            {{{}, 0, QStringLiteral("no hay ninguna categoría (*.ini) que el juego pueda leer")}});
+    for (const LeftOut& leftOut : categories.leftOut)
+        report.add(categoriesPlace, {leftOutFinding(leftOut)});
+    for (const QString& name : categories.names) {
         const QString path = *nativePath(categories::file(app, name));
         report.add(root.relativeFilePath(path), categoryFile(path));
     }
 
-    const std::optional<QString> skinsFolder = nativePath(joinPath(app, QStringLiteral("Skins")));
-    const QStringList skins = skinsFolder ? skinNames(*skinsFolder) : QStringList();
-    if (skins.size() > skins::maxListed)
-        report.add(QStringLiteral("Skins"),
-                   {{{}, 0,
-                     QStringLiteral("hay %1 skins y el selector solo muestra las %2 primeras; no se "
-                                    "pueden elegir: %3")
-                         .arg(QString::number(skins.size()), QString::number(skins::maxListed),
-                              skins.mid(skins::maxListed).join(QStringLiteral(", ")))}});
-    for (const QString& name : skins) {
-        const QString path = QDir(*skinsFolder).filePath(name);
+    const QString skinsPlace = QStringLiteral("Skins");
+    const Listing skins = skins::listing(app);
+    for (const LeftOut& leftOut : skins.leftOut)
+        report.add(skinsPlace, {leftOutFinding(leftOut)});
+    if (skins.names.size() > skins::maxListed)
+        report.add(
+            skinsPlace,
+            {{{},
+              0,
+              QStringLiteral("hay %1 skins y el selector solo muestra las %2 primeras; no se "
+                             "pueden elegir: %3")
+                  .arg(QString::number(skins.names.size()), QString::number(skins::maxListed),
+                       skins.names.mid(skins::maxListed).join(QStringLiteral(", ")))}});
+    const QDir skinsFolder(nativePath(joinPath(app, skinsPlace)).value_or(QString()));
+    for (const QString& name : skins.names) {
+        const QString path = skinsFolder.filePath(name);
         report.add(root.relativeFilePath(path), checkSkin(path));
     }
-    err << counted(categoryNames.size(), "categoría", "categorías") << " y "
-        << counted(skins.size(), "skin", "skins") << " comprobadas: ";
+    err << counted(categories.names.size(), "categoría", "categorías") << " y "
+        << counted(skins.names.size(), "skin", "skins") << " comprobadas: ";
 }
 
 } // namespace
 
-int run(const QStringList& arguments, const QString& ownFolder, QTextStream& out,
-        QTextStream& err)
+int run(const QStringList& arguments, const QString& ownFolder, QTextStream& out, QTextStream& err)
 {
     if (arguments.size() == 1 &&
         (arguments[0] == u"-h" || arguments[0] == u"--help" || arguments[0] == u"--ayuda")) {

@@ -8,8 +8,8 @@ namespace checker {
 
 // One thing in a category or a skin that the game would pass over in silence.
 struct Finding {
-    QString file;  // relative to what was checked; "" for the checked file itself
-    int line = 0;  // 0 when no single line is to blame
+    QString file; // relative to what was checked; "" for the checked file itself
+    int line = 0; // 0 when no single line is to blame
     QString message;
 };
 
@@ -17,6 +17,9 @@ using Findings = std::vector<Finding>;
 
 // "file:line: message", or "file: message" without a line.
 QString formatted(const Finding& finding);
+
+// A character as a finding names it: «Ñ», or its code when it does not print.
+QString characterName(char32_t c);
 
 // The findings of one file by line; those on one line keep their order.
 void sortByLine(Findings& findings);

@@ -21,14 +21,6 @@ bool sameName(const QString& a, const QString& b)
     return cp1252::toUpper(a) == cp1252::toUpper(b);
 }
 
-// The game drops one pair of enclosing quotes before it cuts a value.
-qsizetype lengthAsRead(QByteArrayView value)
-{
-    const bool quoted = value.size() >= 2 && value.front() == value.back() &&
-                        (value.front() == '"' || value.front() == '\'');
-    return quoted ? value.size() - 2 : value.size();
-}
-
 // Multi-byte UTF-8 sequences in a line of Windows-1252 text, as the game would
 // show them and as they were meant.
 QString utf8Lookalikes(QByteArrayView line)
@@ -88,9 +80,10 @@ void IniScan::scanLine(QByteArrayView content, int number)
     const QString name = cp1252::decode(line.name);
     if (line.kind == IniLine::Kind::Header) {
         if (const IniSection* first = section(name)) {
-            note(number, QStringLiteral("la sección [%1] ya empezó en la línea %2; el juego solo lee "
-                                        "la primera")
-                             .arg(name, QString::number(first->line)));
+            note(number,
+                 QStringLiteral("la sección [%1] ya empezó en la línea %2; el juego solo lee "
+                                "la primera")
+                     .arg(name, QString::number(first->line)));
             m_current.reset();
             m_inRepeat = true;
         } else {
@@ -101,8 +94,9 @@ void IniScan::scanLine(QByteArrayView content, int number)
         if (m_inRepeat)
             return;
         if (!m_current) {
-            note(number, QStringLiteral("la clave %1 está fuera de toda sección; el juego no la lee")
-                             .arg(name));
+            note(number,
+                 QStringLiteral("la clave %1 está fuera de toda sección; el juego no la lee")
+                     .arg(name));
             return;
         }
         IniSection& current = m_sections[*m_current];
@@ -113,7 +107,7 @@ void IniScan::scanLine(QByteArrayView content, int number)
             return;
         }
         current.keys.push_back({name, number});
-        if (const qsizetype length = lengthAsRead(line.value); length > ini::maxValueLength)
+        if (const qsizetype length = ini::unquoted(line.value).size(); length > ini::maxValueLength)
             note(number, QStringLiteral("el valor tiene %1 caracteres; el juego solo lee los "
                                         "primeros %2")
                              .arg(QString::number(length), QString::number(ini::maxValueLength)));
@@ -195,9 +189,10 @@ std::optional<double> RequiredSection::number(const QString& key)
         return std::nullopt;
     const std::optional<double> number = numberFromText(*value);
     if (!number)
-        m_findings.push_back({{}, found->line,
-                              QStringLiteral("la clave %1 no es un número: «%2»")
-                                  .arg(found->name, *value)});
+        m_findings.push_back(
+            {{},
+             found->line,
+             QStringLiteral("la clave %1 no es un número: «%2»").arg(found->name, *value)});
     return number;
 }
 
@@ -208,10 +203,12 @@ std::optional<int> RequiredSection::wholeNumber(const QString& key, int low, int
         return std::nullopt;
     if (std::trunc(*number) != *number || *number < low || *number > high) {
         const IniKey* found = m_scan.key(*m_section, key);
-        m_findings.push_back({{}, found->line,
-                              QStringLiteral("la clave %1 debe ser un número entero de %2 a %3: «%4»")
-                                  .arg(found->name, QString::number(low), QString::number(high),
-                                       m_scan.value(*m_section, *found))});
+        m_findings.push_back(
+            {{},
+             found->line,
+             QStringLiteral("la clave %1 debe ser un número entero de %2 a %3: «%4»")
+                 .arg(found->name, QString::number(low), QString::number(high),
+                      m_scan.value(*m_section, *found))});
         return std::nullopt;
     }
     return static_cast<int>(*number);

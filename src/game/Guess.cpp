@@ -1,6 +1,15 @@
 #include "game/Guess.h"
 
+#include <algorithm>
+
 namespace play {
+
+bool hasKey(QChar c)
+{
+    const int code = c.unicode();
+    return std::ranges::find(upperKeys, code) != upperKeys.end() ||
+           std::ranges::find(lowerKeys, code) != lowerKeys.end();
+}
 
 bool isVowel(int code)
 {

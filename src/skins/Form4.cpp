@@ -4,6 +4,7 @@
 #include "app/Form1.h"
 #include "app/Platform.h"
 #include "skins/SkinFiles.h"
+#include "skins/SkinNames.h"
 
 #include <QListWidget>
 

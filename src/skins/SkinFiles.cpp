@@ -5,7 +5,6 @@
 #include "app/Module1.h"
 #include "skins/Picture.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -15,18 +14,6 @@ QString currentName(const QString& appFolder)
 {
     return LeerIni(joinPath(appFolder, QStringLiteral("Datos.ini")), QStringLiteral("Config"),
                    QStringLiteral("Skin"));
-}
-
-QStringList names(const QString& appFolder)
-{
-    const std::optional<QString> path = nativePath(joinPath(appFolder, QStringLiteral("Skins")));
-    if (!path)
-        return {};
-    QStringList found =
-        QDir(*path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    // A name with a backslash would be read as a path of its own.
-    found.removeIf([](const QString& name) { return name.contains('\\'); });
-    return found.mid(0, maxListed);
 }
 
 QString folder(const QString& appFolder, const QString& name)

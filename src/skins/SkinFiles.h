@@ -4,7 +4,6 @@
 
 #include <QImage>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
@@ -15,9 +14,6 @@ namespace skins {
 
 // The skin named in the settings file, read afresh.
 QString currentName(const QString& appFolder);
-// The skin folders, by name; a player can choose among the first 20.
-QStringList names(const QString& appFolder);
-constexpr int maxListed = 20;
 
 // folder + "\Skins\" + name + "\".
 QString folder(const QString& appFolder, const QString& name);

@@ -1,6 +1,7 @@
 #include "words/CategoryFiles.h"
 
 #include "app/AppPath.h"
+#include "app/IniText.h"
 #include "app/Numbers.h"
 
 #include <QDir>
@@ -40,22 +41,33 @@ bool exists(const QString& appFolder, const QString& name)
     return info.isFile() && info.isReadable();
 }
 
-QStringList names(const QString& appFolder)
+Listing listing(const QString& appFolder)
 {
+    Listing result;
     const std::optional<QString> path = nativePath(folder(appFolder));
     if (!path)
-        return {};
+        return result;
     QDir dir(*path);
     dir.setNameFilters({QStringLiteral("*.ini")});
-    dir.setFilter(QDir::Files | QDir::Readable);
+    dir.setFilter(QDir::Files);
     dir.setSorting(QDir::Name | QDir::IgnoreCase);
-    QStringList result;
-    for (const QString& fileName : dir.entryList()) {
-        if (isSafeName(fileName.chopped(4)))
-            result.append(fileName.chopped(4));
+    for (const QFileInfo& info : dir.entryInfoList()) {
+        const QString name = info.fileName().chopped(4);
+        if (!info.isReadable())
+            result.leftOut.push_back({info.fileName(), LeftOut::Why::Unreadable});
+        else if (!isSafeName(name))
+            result.leftOut.push_back({info.fileName(), LeftOut::Why::Separator});
+        // Chosen, it would come back from the settings as another name and the
+        // game would quietly play some other category.
+        else if (!ini::keepsValue(name))
+            result.leftOut.push_back({info.fileName(), LeftOut::Why::Unstorable});
+        else
+            result.names.append(name);
     }
     return result;
 }
+
+QStringList names(const QString& appFolder) { return listing(appFolder).names; }
 
 std::int16_t storedCount(const QString& text)
 {

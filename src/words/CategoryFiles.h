@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/FolderListing.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -19,7 +21,10 @@ QString file(const QString& appFolder, const QString& name);
 // A readable category file of that name.
 bool exists(const QString& appFolder, const QString& name);
 
-// Names of the "*.ini" files of the folder, without ".ini", by file name.
+// Names of the "*.ini" files of the folder, without ".ini", by file name,
+// and the files left out: unreadable, or named so that the settings file
+// could not hold the name.
+Listing listing(const QString& appFolder);
 QStringList names(const QString& appFolder);
 
 // A stored whole number; a missing, empty or non-numeric value counts as 0,

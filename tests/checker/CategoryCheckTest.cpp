@@ -1,6 +1,6 @@
+#include "checker/CategoryCheck.h"
 #include "CheckerTest.h"
 #include "app/Cp1252.h"
-#include "checker/CategoryCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -59,15 +59,24 @@ TEST(CategoryCheck, NamesTheEntriesAGapOrAnEmptyEntryHides)
 {
     EXPECT_EQ(checked(category({"1A=uno", "2A=dos", "7A=siete", "4A=cuatro"})),
               "c.ini:12: falta la entrada 3A: el juego vuelve a 1A; nunca se muestran 4A, 7A");
-    EXPECT_EQ(checked(category({"2A=dos"})),
-              "c.ini:9: falta la entrada 1A: la categoría no tiene ninguna frase que mostrar; nunca "
-              "se muestra 2A");
+    EXPECT_EQ(
+        checked(category({"2A=dos"})),
+        "c.ini:9: falta la entrada 1A: la categoría no tiene ninguna frase que mostrar; nunca "
+        "se muestra 2A");
     EXPECT_EQ(checked(category({})),
               "c.ini:8: falta la entrada 1A: la categoría no tiene ninguna frase que mostrar");
     EXPECT_EQ(checked(category({"1A=uno", "2A= (en)", "3A=tres"})),
               "c.ini:10: la entrada 2A no tiene frase: el juego vuelve a 1A; nunca se muestra 3A");
-    EXPECT_EQ(checked(iniText({"[Datos]", "Cuenta=0", "Modo=0", "[Est]", "Ganadas=0",
-                               "Perdidas=0", "MaxPunt=0"})),
+
+    // Blanks or marks alone are dealt, with nothing to guess; so is a single
+    // character that an easy category shows from the start.
+    const std::string nothing = "la frase no tiene nada que adivinar: se ve entera desde el "
+                                "principio y la primera consonante o cifra que se juegue la gana";
+    EXPECT_EQ(checked(category({"1A=uno", "2A=\"   \"", "3A=- , .", "4A=cuatro"})),
+              "c.ini:10: " + nothing + "\nc.ini:11: " + nothing);
+    EXPECT_EQ(checked(category({"1A=y"}, "Modo=1")), "c.ini:9: " + nothing);
+    EXPECT_EQ(checked(iniText({"[Datos]", "Cuenta=0", "Modo=0", "[Est]", "Ganadas=0", "Perdidas=0",
+                               "MaxPunt=0"})),
               "c.ini: falta la sección [Contenido]; la categoría no tiene frases");
 
     // Keys the game never asks for, whatever they look like.
@@ -105,21 +114,17 @@ TEST(CategoryCheck, NamesHintsTheGameDoesNotRecognise)
         "la frase tiene caracteres que ningún botón descubre: %1; solo se resuelve escribiéndola";
     const QString hint = "la pista «%1» no se reconoce: el juego solo quita (EN), (IT) y (FR) del "
                          "final y la deja en la frase";
-    EXPECT_EQ(checked(category({"1A=Casa (EN )", "2A=Casa (en", "3A=Casa [EN]", "4A=Casa (ES)",
-                                "5A=Casa (En).", "6A=Casa (ENG)"})),
-              QStringList({"c.ini:9: " + hint.arg("(EN )"),
-                           "c.ini:9: " + unbuttoned.arg("«(», «)»"),
-                           "c.ini:10: " + hint.arg("(en"),
-                           "c.ini:10: " + unbuttoned.arg("«(»"),
-                           "c.ini:11: " + hint.arg("[EN]"),
-                           "c.ini:11: " + unbuttoned.arg("«[», «]»"),
-                           "c.ini:12: " + hint.arg("(ES)"),
-                           "c.ini:12: " + unbuttoned.arg("«(», «)»"),
-                           "c.ini:13: " + hint.arg("(En)."),
-                           "c.ini:13: " + unbuttoned.arg("«(», «)»"),
-                           "c.ini:14: " + unbuttoned.arg("«(», «)»")})
-                  .join('\n')
-                  .toStdString());
+    EXPECT_EQ(
+        checked(category({"1A=Casa (EN )", "2A=Casa (en", "3A=Casa [EN]", "4A=Casa (ES)",
+                          "5A=Casa (En).", "6A=Casa (ENG)"})),
+        QStringList({"c.ini:9: " + hint.arg("(EN )"), "c.ini:9: " + unbuttoned.arg("«(», «)»"),
+                     "c.ini:10: " + hint.arg("(en"), "c.ini:10: " + unbuttoned.arg("«(»"),
+                     "c.ini:11: " + hint.arg("[EN]"), "c.ini:11: " + unbuttoned.arg("«[», «]»"),
+                     "c.ini:12: " + hint.arg("(ES)"), "c.ini:12: " + unbuttoned.arg("«(», «)»"),
+                     "c.ini:13: " + hint.arg("(En)."), "c.ini:13: " + unbuttoned.arg("«(», «)»"),
+                     "c.ini:14: " + unbuttoned.arg("«(», «)»")})
+            .join('\n')
+            .toStdString());
 }
 
 // Repeats, stray lines and cut values, with every kind of line ending counted.
@@ -129,7 +134,9 @@ TEST(CategoryCheck, NamesWhatTheIniReaderPassesOver)
     const QByteArray quoted = '"' + QByteArray(254, 'b') + '"';
     const QByteArray text = "Suelta=1\r\n[Datos]\nCuenta=0\rcuenta=5\r\nModo=0\n; nota\n\n"
                             "[Est]\r\nGanadas=0\r\nPerdidas=0\r\nMaxPunt=0\r\n[Contenido]\r\n"
-                            "1A=" + longValue + "\r\n2A=" + quoted + "\r\nGato\r\n[DATOS]\r\n"
+                            "1A=" +
+                            longValue + "\r\n2A=" + quoted +
+                            "\r\nGato\r\n[DATOS]\r\n"
                             "Modo=1\r\n";
     EXPECT_EQ(checked(text),
               "c.ini:1: la clave Suelta está fuera de toda sección; el juego no la lee\n"
@@ -153,18 +160,18 @@ TEST(CategoryCheck, NamesTextThatIsNotWindows1252)
               "c.ini:3: la clave Modo está fuera de toda sección; el juego no la lee");
 
     // "Ñandú" in UTF-8 is flagged; "Año" and "Ñú" in Windows-1252 are not.
-    EXPECT_EQ(checked(complete + "2A=" + QByteArray("Ñandú") + "\r\n" +
-                      cp1252::encode(u"3A=Año Ñú\r\n")),
-              "c.ini:10: el texto parece UTF-8: el juego muestra «Ã‘» en lugar de «Ñ», «Ãº» en "
-              "lugar de «ú»; guárdelo en Windows-1252\n"
-              "c.ini:10: la frase tiene caracteres que ningún botón descubre: «Ã», «‘», «º»; solo se "
-              "resuelve escribiéndola\n"
-              "c.ini:11: la frase tiene caracteres que ningún botón descubre: «Ú»; solo se resuelve "
-              "escribiéndola");
+    EXPECT_EQ(
+        checked(complete + "2A=" + QByteArray("Ñandú") + "\r\n" + cp1252::encode(u"3A=Año Ñú\r\n")),
+        "c.ini:10: el texto parece UTF-8: el juego muestra «Ã‘» en lugar de «Ñ», «Ãº» en "
+        "lugar de «ú»; guárdelo en Windows-1252\n"
+        "c.ini:10: la frase tiene caracteres que ningún botón descubre: «Ã», «‘», «º»; solo se "
+        "resuelve escribiéndola\n"
+        "c.ini:11: la frase tiene caracteres que ningún botón descubre: «Ú»; solo se resuelve "
+        "escribiéndola");
 
     const QString utf16 = QString::fromLatin1(complete);
-    const QByteArray wide = "\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(utf16.utf16()),
-                                                     utf16.size() * 2);
+    const QByteArray wide =
+        "\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(utf16.utf16()), utf16.size() * 2);
     EXPECT_EQ(checked(wide), "c.ini:1: el archivo está en UTF-16 o tiene bytes nulos; el juego "
                              "solo lee texto Windows-1252");
 }

@@ -1,5 +1,5 @@
-#include "CheckerTest.h"
 #include "checker/Comprobar.h"
+#include "CheckerTest.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,8 +35,8 @@ protected:
     void categories()
     {
         category({"uno", "dos"}, "Ganadas=0\r\nPerdidas=0\r\nMaxPunt=0", "Buena");
-        folder.write("Categorias/mala.ini", iniText({"[Datos]", "Cuenta=0", "Modo=0", "[Contenido]",
-                                                     "1A=gato"}));
+        folder.write("Categorias/mala.ini",
+                     iniText({"[Datos]", "Cuenta=0", "Modo=0", "[Contenido]", "1A=gato"}));
     }
 };
 
@@ -67,7 +67,7 @@ TEST_F(Comprobar, ChecksEveryCategoryAndSkinOfTheApplicationFolder)
     skin("Roja", "Rojo=1");
     skin("Verde");
     const std::string expected = "Categorias/mala.ini: falta la sección [Est]\n"
-                             "Skins/Roja/info.ini:1: falta la clave TextoR en [Colores]\n";
+                                 "Skins/Roja/info.ini:1: falta la clave TextoR en [Colores]\n";
 
     const Result own = comprobar({}, folder.path());
     EXPECT_EQ(own.code, 1);
@@ -102,13 +102,29 @@ TEST_F(Comprobar, ChecksOneCategoryFileOrOneSkinFolder)
     EXPECT_EQ(comprobar({folder.nativeFile("Categorias/Buena.ini")}).code, 0);
 }
 
-// A folder the game cannot play from, and skins the chooser cannot offer.
-TEST_F(Comprobar, NamesAnEmptyCategoryFolderAndSkinsBeyondTheChooser)
+// A folder the game cannot play from, and categories and skins the choosers
+// cannot offer: named so that datos.ini would not give the name back, read
+// as a path, or beyond the first 20 skins.
+TEST_F(Comprobar, NamesAnEmptyCategoryFolderAndWhatTheChoosersLeaveOut)
 {
     for (int n = 1; n <= 21; ++n)
         skin(QStringLiteral("S%1").arg(n, 2, 10, QChar('0')));
+    const QByteArray complete = iniText({"[Datos]", "Cuenta=0", "Modo=0", "[Contenido]", "1A=gato",
+                                         "[Est]", "Ganadas=0", "Perdidas=0", "MaxPunt=0"});
+    folder.write("Categorias/Año Ω.ini", complete);
+    folder.write("Categorias/a\\b.ini", complete);
+    skin("Ωmega");
+    skin(" Luna");
     EXPECT_EQ(comprobar({folder.path()}).out,
               "Categorias: no hay ninguna categoría (*.ini) que el juego pueda leer\n"
+              "Categorias/a\\b.ini: el nombre tiene una barra o «..» y el juego lo leería como "
+              "otra carpeta; el selector no lo muestra\n"
+              "Categorias/Año Ω.ini: datos.ini no puede guardar estos caracteres del nombre, que "
+              "no son de Windows-1252: «Ω»; el selector no lo muestra\n"
+              "Skins/ Luna: datos.ini no guarda el nombre tal cual (espacios o comillas en los "
+              "extremos, un salto de línea o más de 254 caracteres); el selector no lo muestra\n"
+              "Skins/Ωmega: datos.ini no puede guardar estos caracteres del nombre, que no son de "
+              "Windows-1252: «Ω»; el selector no lo muestra\n"
               "Skins: hay 21 skins y el selector solo muestra las 20 primeras; no se pueden "
               "elegir: S21\n");
 }

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
 // Where the viewer finds the help file it is given by name: an absolute path
-// as it is; a relative name in each folder in turn, matched without regard to
-// case like the game's other files. A name that climbs out of a folder ("..")
-// is not looked up.
-std::optional<QString> locateHelpFile(const QString& name, const QStringList& folders);
+// as it is; a relative name in the program's folder and then in the working
+// folder, so that another program's file of that name where the game was
+// started from does not stand in for ours. Names match without regard to case
+// like the game's other files; a name that climbs out of a folder ("..") is
+// not looked up.
+std::optional<QString> locateHelpFile(const QString& name, const QString& programFolder,
+                                      const QString& workingFolder);

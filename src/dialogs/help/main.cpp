@@ -1,11 +1,13 @@
 #include "dialogs/help/HelpFile.h"
 #include "dialogs/help/HelpWindow.h"
+#include "dialogs/help/ViewerInstance.h"
 
 #include <QApplication>
 #include <QDir>
 
 // palabrino-ayuda [FILE]: shows a compiled help file, "ayuda.chm" by default,
-// found in the current folder or else in the program's own folder.
+// found in the program's own folder or else in the current folder. While a
+// viewer shows that file, starting another brings the first to the front.
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
@@ -13,9 +15,15 @@ int main(int argc, char** argv)
 
     // Qt has taken its own options out of argv by now.
     const QString name = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("ayuda.chm");
-    const auto file =
-        locateHelpFile(name, {QDir::currentPath(), QCoreApplication::applicationDirPath()});
-    HelpWindow window(file.value_or(name));
+    const QString file =
+        locateHelpFile(name, QCoreApplication::applicationDirPath(), QDir::currentPath())
+            .value_or(name);
+    ViewerInstance instance(file);
+    if (!instance.claim())
+        return 0;
+    HelpWindow window(file);
+    QObject::connect(&instance, &ViewerInstance::raiseRequested, &window,
+                     [&window] { bringToFront(window); });
     window.show();
     return app.exec();
 }

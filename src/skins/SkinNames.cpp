@@ -1,0 +1,33 @@
+#include "skins/SkinNames.h"
+
+#include "app/AppPath.h"
+#include "app/IniText.h"
+
+#include <QDir>
+
+namespace skins {
+
+Listing listing(const QString& appFolder)
+{
+    Listing result;
+    const std::optional<QString> path = nativePath(joinPath(appFolder, QStringLiteral("Skins")));
+    if (!path)
+        return result;
+    for (const QString& name :
+         QDir(*path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
+        // A name with a backslash would be read as a path of its own.
+        if (name.contains('\\'))
+            result.leftOut.push_back({name, LeftOut::Why::Separator});
+        // Chosen, it would come back from the settings as another name and the
+        // game would start without a skin.
+        else if (!ini::keepsValue(name))
+            result.leftOut.push_back({name, LeftOut::Why::Unstorable});
+        else
+            result.names.append(name);
+    }
+    return result;
+}
+
+QStringList names(const QString& appFolder) { return listing(appFolder).names.mid(0, maxListed); }
+
+} // namespace skins
