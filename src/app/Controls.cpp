@@ -2,8 +2,11 @@
 
 #include "app/Twips.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 #include <algorithm>
 
@@ -33,6 +36,21 @@ void LineControl::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::WindowText));
+}
+
+void KeyButton::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    painter.drawControl(QStyle::CE_PushButton, option);
+
+    const QRectF ink = QFontMetricsF(font()).tightBoundingRect(text());
+    const QPointF baseline((width() - ink.width()) / 2 - ink.left(),
+                           (height() - ink.height()) / 2 - ink.top());
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.drawText(baseline, text());
 }
 
 ShapeControl::ShapeControl(QWidget* parent, const QRect& pixels, const QColor& fill)

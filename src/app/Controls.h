@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 #include <QWidget>
 
 // Small controls of the design that Qt has no widget for.
@@ -11,6 +12,17 @@
 class LineControl : public QWidget {
 public:
     LineControl(QWidget* parent, int x1, int y1, int x2, int y2);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A key of the on-screen keyboard. Its caption is centred by its ink, not by
+// the font's box: the tilde of Ñ stands above the ascent of the design font
+// and was cut off by the key's edge.
+class KeyButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -29,14 +29,16 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption, const Q
     auto* control = named(new QLabel(caption, parent), name);
     control->setGeometry(twipsRect);
     control->setFont(font);
-    control->setAlignment(alignment | Qt::AlignTop);
+    control->setAlignment(alignment & Qt::AlignVertical_Mask ? alignment
+                                                             : alignment | Qt::AlignTop);
     return control;
 }
 
-QPushButton* button(QWidget* parent, const char* name, const QString& caption, int left, int top,
-                    int width, int height, const QFont& font)
+template <class Button = QPushButton>
+Button* button(QWidget* parent, const char* name, const QString& caption, int left, int top,
+               int width, int height, const QFont& font)
 {
-    auto* control = named(new QPushButton(caption, parent), name);
+    auto* control = named(new Button(caption, parent), name);
     control->setGeometry(twips::rect(left, top, width, height));
     control->setFont(font);
     return control;
@@ -95,8 +97,8 @@ void Form1::createKeyboard()
     const auto addRow = [&](const auto& row, int firstLeft, int top) {
         int left = firstLeft;
         for (const int code : row) {
-            auto* control =
-                button(m_client, "Command3", QString(QChar(code)), left, top, 255, 255, font);
+            auto* control = button<KeyButton>(m_client, "Command3", QString(QChar(code)), left, top,
+                                              255, 255, font);
             control->setProperty("Index", code);
             if (play::isVowel(code))
                 setButtonColour(control, colors::vowelButton);
@@ -130,7 +132,9 @@ void Form1::createScoreRow()
 
     Label1 = label(m_client, "Label1", QStringLiteral("Letras Utilizadas:"),
                    twips::rect(120, 1920, 4575, 255), tahoma(8.25));
-    Label3 = label(m_client, "Label3", QString(), twips::rect(120, 2160, 4575, 255), bold);
+    // Centred in its height, so the tilde of a played Ñ is not cut off.
+    Label3 = label(m_client, "Label3", QString(), twips::rect(120, 2160, 4575, 255), bold,
+                   Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void Form1::createPictureArea()

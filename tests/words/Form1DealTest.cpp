@@ -5,6 +5,7 @@
 #include "support/TempAppFolder.h"
 
 #include <QDir>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -80,6 +82,24 @@ std::vector<Ink> inkRuns(QWidget& control)
             runs.push_back({x, x});
     }
     return runs;
+}
+
+// The first and the last row of the control's image that hold dark pixels.
+std::pair<int, int> inkRows(QWidget& control)
+{
+    const QImage image = control.grab().toImage();
+    int first = -1;
+    int last = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 64) {
+                first = first < 0 ? y : first;
+                last = y;
+                break;
+            }
+        }
+    }
+    return {first, last};
 }
 
 } // namespace
@@ -289,6 +309,31 @@ TEST_F(Form1Deal, EveryCellStandsOverItsDashAtAnyScaleAndLength)
         EXPECT_EQ(letters.back().first - letters[0].first, qRound((c.cells - 1) * 8 * ratio));
         EXPECT_GE(letters[0].last - letters[0].first + 1, 6 * ratio);
     }
+}
+
+// The tilde of Ñ stands above the font's ascent: placed by the font box it
+// was cut off, and Ñ looked like N on its key and among the letters used.
+TEST_F(Form1Deal, NtildeIsDrawnWholeOnItsKeyAndAmongTheLettersUsed)
+{
+    settings("Categoria=Enes");
+    category("Enes", "Cuenta=0", {"un ñu"});
+    start();
+    const QString ntilde = QString::fromUtf8("Ñ");
+    const auto drawnHeight = [&](const QWidget& control) {
+        return QFontMetricsF(control.font()).tightBoundingRect(ntilde).height() *
+               control.devicePixelRatioF();
+    };
+    // On the key the whole caption stands in the middle, clear of both edges.
+    QPushButton& key = form->Command3(209);
+    const auto [top, bottom] = inkRows(key);
+    const int height = qRound(key.height() * key.devicePixelRatioF());
+    EXPECT_NEAR(top, height - 1 - bottom, 1 + key.devicePixelRatioF());
+    EXPECT_NEAR(bottom - top + 1, drawnHeight(key), 2 * key.devicePixelRatioF());
+
+    key.click();
+    EXPECT_EQ(form->Label3->text(), ntilde + "  ");
+    const auto [first, last] = inkRows(*form->Label3);
+    EXPECT_NEAR(last - first + 1, drawnHeight(*form->Label3), 1.5);
 }
 
 // Closing during an untouched game hands its entry back; once anything is
