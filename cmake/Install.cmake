@@ -31,35 +31,48 @@ install(CODE "
 " COMPONENT portable)
 
 if(UNIX AND NOT APPLE)
-    # The prefix is known only when installing (cmake --install --prefix).
-    install(CODE "
-        set(PALABRINO_LAUNCHER \${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/palabrino)
-        configure_file(${CMAKE_SOURCE_DIR}/resources/linux/org.example.palabrino.desktop.in
-            ${CMAKE_CURRENT_BINARY_DIR}/org.example.palabrino.desktop @ONLY)
-    ")
-    install(FILES ${CMAKE_CURRENT_BINARY_DIR}/org.example.palabrino.desktop
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
     foreach(size 16 24 32 48 64 128 256)
         install(FILES resources/icons/palabrino-${size}.png
             DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
             RENAME palabrino.png)
     endforeach()
 
-    # palabrino_install_command(<name> <program> <component> [EXCLUDE_FROM_ALL])
-    # links the command <name> on the PATH to a program of the game's folder.
-    function(palabrino_install_command name program component)
+    # palabrino_install_command(<dir> <name> <program> <component> [EXCLUDE_FROM_ALL])
+    # links the command <dir>/<name> to a program of the game's folder.
+    function(palabrino_install_command dir name program component)
         install(CODE "
-            set(bin \$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR})
-            file(MAKE_DIRECTORY \${bin})
-            file(CREATE_LINK ../${PALABRINO_INSTALL_DIR}/${program} \${bin}/${name} SYMBOLIC)
+            set(dir \$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${dir})
+            file(MAKE_DIRECTORY \${dir})
+            file(CREATE_LINK ../${PALABRINO_INSTALL_DIR}/${program} \${dir}/${name} SYMBOLIC)
         " COMPONENT ${component} ${ARGN})
     endfunction()
-    palabrino_install_command(palabrino-comprobar palabrino-comprobar Unspecified)
-    palabrino_install_command(palabrino palabrino portable)
 
+    # palabrino_install_desktop_entry(<dir> <component> [EXCLUDE_FROM_ALL]) installs
+    # the desktop entry that starts <dir>/palabrino.
+    function(palabrino_install_desktop_entry dir component)
+        set(entry ${CMAKE_CURRENT_BINARY_DIR}/${component}/org.example.palabrino.desktop)
+        # The prefix is known only when installing (cmake --install --prefix).
+        install(CODE "
+            set(PALABRINO_LAUNCHER \${CMAKE_INSTALL_PREFIX}/${dir}/palabrino)
+            configure_file(${CMAKE_SOURCE_DIR}/resources/linux/org.example.palabrino.desktop.in
+                ${entry} @ONLY)
+        " COMPONENT ${component} ${ARGN})
+        install(FILES ${entry} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications
+            COMPONENT ${component} ${ARGN})
+    endfunction()
+
+    palabrino_install_command(${CMAKE_INSTALL_BINDIR} palabrino palabrino portable)
+    palabrino_install_command(${CMAKE_INSTALL_BINDIR} palabrino-comprobar palabrino-comprobar
+        portable)
+    palabrino_install_desktop_entry(${CMAKE_INSTALL_BINDIR} portable)
+
+    # Debian keeps the commands of games in /usr/games.
     install(TARGETS palabrino-lanzador RUNTIME DESTINATION ${PALABRINO_INSTALL_DIR}
         COMPONENT system EXCLUDE_FROM_ALL)
-    palabrino_install_command(palabrino palabrino-lanzador system EXCLUDE_FROM_ALL)
+    palabrino_install_command(games palabrino palabrino-lanzador system EXCLUDE_FROM_ALL)
+    palabrino_install_command(games palabrino-comprobar palabrino-comprobar system
+        EXCLUDE_FROM_ALL)
+    palabrino_install_desktop_entry(games system EXCLUDE_FROM_ALL)
     install(DIRECTORY ${PALABRINO_DATA_DIR}/ DESTINATION ${PALABRINO_INSTALL_DIR}
         COMPONENT system EXCLUDE_FROM_ALL
         PATTERN ayuda EXCLUDE)

@@ -21,6 +21,8 @@ installed=$root/usr/lib/palabrino
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.example.palabrino.metainfo.xml" > /dev/null
 desktop-file-validate "$root/usr/share/applications/org.example.palabrino.desktop"
 [ ! -e "$installed/.originales" ] || { echo "the installed tree keeps pristine copies"; exit 1; }
+[ "$(readlink -f "$root/usr/games/palabrino-comprobar")" = "$installed/palabrino-comprobar" ] ||
+    { echo "the checker is not on the PATH"; exit 1; }
 
 home=$work/home
 mkdir "$home"
@@ -30,7 +32,10 @@ if [ "$(id -u)" = 0 ]; then
     player=(setpriv --reuid=65534 --regid=65534 --clear-groups "${player[@]}")
 fi
 game_folder=$home/.local/share/palabrino
-start=("${player[@]}" "$root/usr/bin/palabrino")
+# Started as the desktop entry starts it.
+command=$(sed -n 's/^Exec=//p' "$root/usr/share/applications/org.example.palabrino.desktop")
+[ "$command" = /usr/games/palabrino ] || { echo "the desktop entry starts $command"; exit 1; }
+start=("${player[@]}" "$root$command")
 
 tree() { (cd "$root" && find . -printf '%p %m %s %l\n' | sort && find . -type f -exec sha256sum {} + | sort); }
 tree > "$work/installed"
@@ -82,5 +87,5 @@ xvfb-run -a -s "-screen 0 1024x768x24 -ac" bash -c '
     [ -n "$box" ] || { echo "no message appeared"; kill $launcher; exit 1; }
     "$CLOSE_WINDOW" "$box"
     ! wait $launcher
-' _ "${player[@]}" XDG_DATA_HOME="$work/file" "$root/usr/bin/palabrino"
+' _ "${player[@]}" XDG_DATA_HOME="$work/file" "$root$command"
 echo "installed, played as a new player, upgraded, and refused an impossible folder"
