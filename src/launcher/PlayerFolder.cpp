@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QUuid>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -25,14 +26,22 @@ bool sameContent(const fs::path& a, const fs::path& b)
 }
 
 // Copied under a temporary name and renamed, so a copy cut short by a full disk
-// leaves the old file. The copy keeps the program files executable.
+// leaves the old file and no part of the new one. The copy keeps the program
+// files executable.
 void copyWhole(const fs::path& source, const fs::path& target)
 {
     fs::create_directories(target.parent_path());
     fs::path partial = target;
     partial += ".part";
-    fs::copy_file(source, partial, fs::copy_options::overwrite_existing);
-    fs::rename(partial, target);
+    std::error_code failed;
+    fs::copy_file(source, partial, fs::copy_options::overwrite_existing, failed);
+    if (!failed)
+        fs::rename(partial, target, failed);
+    if (failed) {
+        std::error_code ignored;
+        fs::remove(partial, ignored);
+        throw fs::filesystem_error("cannot copy", source, target, failed);
+    }
 }
 
 QString toQString(const fs::path& path)
