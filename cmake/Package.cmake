@@ -1,12 +1,10 @@
 # `cpack -G DEB` in a Release build makes the Debian package: the programs,
 # stripped, and the read-only installation of the component "system".
 set(CPACK_PACKAGE_NAME palabrino)
-set(CPACK_PACKAGE_VENDOR "Los autores de Palabrino")
 set(CPACK_PACKAGE_CONTACT "Los autores de Palabrino <palabrino@example.org>")
 set(CPACK_PACKAGE_HOMEPAGE_URL https://palabrino.example.org/)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
-set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_COMPONENTS_ALL Unspecified system)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
