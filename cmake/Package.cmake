@@ -13,6 +13,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Loaded at run time, so dpkg-shlibdeps cannot see them: Qt's window system
+# plugins, without which no window opens, and the fonts the windows are drawn
+# with (others stand in for them).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-wine)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[juego del ahorcado en castellano / hangman game in Spanish
 Palabrino esconde una frase de la categoría que elijas (animales, países,
 refranes, películas...): descúbrela letra a letra con el teclado de la
