@@ -7,6 +7,8 @@ BUILD_DIR ?= build
 SANITIZE_DIR ?= build-asan
 # Where `make install` lays out the game; the player must be able to write there.
 PREFIX ?= $(HOME)/.local
+# The Release build the Debian package is made from.
+PACKAGE_DIR ?= build-package
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 # Every Debian package the project needs, in one place.
@@ -17,12 +19,13 @@ PACKAGES := cmake g++ make pkg-config \
             dbus at-spi2-core python3-pyatspi \
             fonts-wine fonts-dejavu-core \
             libchm-dev fp-utils \
-            clang-14 libclang-rt-14-dev
+            clang-14 libclang-rt-14-dev \
+            dpkg-dev file lintian appstream
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps configure build run test sanitize-build sanitize fuzz bench install \
-        restore-data clean
+        package restore-data clean
 
 all: build
 
@@ -73,6 +76,15 @@ fuzz: sanitize-build
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
+# The Debian package, from a Release build without the tests, checked by lintian.
+package: deps
+	cmake -S . -B $(PACKAGE_DIR) -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+	    "-DCMAKE_EXE_LINKER_FLAGS=-Wl,-z,relro -Wl,-z,now"
+	cmake --build $(PACKAGE_DIR) -j $(JOBS)
+	rm -f $(PACKAGE_DIR)/palabrino_*.deb
+	cd $(PACKAGE_DIR) && cpack -G DEB
+	lintian --fail-on error $(PACKAGE_DIR)/palabrino_*.deb
+
 # Start-up is measured in a real X server; the rest offscreen.
 bench: build
 	cmake --build $(BUILD_DIR) --target palabrino_bench -j $(JOBS)
@@ -84,4 +96,4 @@ restore-data: configure
 	cmake --build $(BUILD_DIR) --target restore_data
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(PACKAGE_DIR)

@@ -17,14 +17,17 @@ for file in palabrino palabrino-ayuda palabrino-comprobar ayuda.chm datos.ini \
     Categorias/Animales.ini Skins/Clasico/fondo.gif; do
     [ -e "$app/$file" ] || { echo "missing $app/$file"; exit 1; }
 done
-[ "$(readlink -f "$prefix/bin/palabrino")" = "$(readlink -f "$app/palabrino")" ] ||
-    { echo "the launcher does not start the installed game"; exit 1; }
+for program in palabrino palabrino-comprobar; do
+    [ "$(readlink -f "$prefix/bin/$program")" = "$(readlink -f "$app/$program")" ] ||
+        { echo "bin/$program does not start the installed $program"; exit 1; }
+done
+[ ! -e "$app/palabrino-lanzador" ] || { echo "the package's launcher was installed"; exit 1; }
 for size in 16 24 32 48 64 128 256; do
     [ -f "$prefix/share/icons/hicolor/${size}x${size}/apps/palabrino.png" ] ||
         { echo "missing the ${size}px icon"; exit 1; }
 done
-desktop-file-validate "$prefix/share/applications/palabrino.desktop"
-grep -qx "Exec=$prefix/bin/palabrino" "$prefix/share/applications/palabrino.desktop" ||
+desktop-file-validate "$prefix/share/applications/org.example.palabrino.desktop"
+grep -qx "Exec=$prefix/bin/palabrino" "$prefix/share/applications/org.example.palabrino.desktop" ||
     { echo "the desktop entry does not start the launcher"; exit 1; }
 
 # The shipped data has nothing an author would need to mend.

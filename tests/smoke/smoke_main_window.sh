@@ -2,22 +2,31 @@
 # Starts the real game in a real X server, waits for its main window, takes a
 # screenshot, closes the window as a person would and checks that it ends well.
 # Usage: smoke_main_window.sh APP_DIR CLOSE_WINDOW_TOOL [SCREENSHOT]
+#        smoke_main_window.sh --run CLOSE_WINDOW_TOOL COMMAND...
+# The second form starts the game through COMMAND instead.
 set -euo pipefail
 
-app_dir=$1
-close_window=$2
-screenshot=${3:-}
+if [ "$1" = --run ]; then
+    close_window=$2
+    screenshot=
+    shift 2
+    command=("$@")
+else
+    close_window=$2
+    screenshot=${3:-}
+    play_dir=$(mktemp -d)
+    trap 'rm -rf "$play_dir"' EXIT
+    # Played on a copy, so the test never touches the build's own data.
+    cp -r "$1"/. "$play_dir"/
+    command=("$play_dir/palabrino")
+fi
 
-play_dir=$(mktemp -d)
-trap 'rm -rf "$play_dir"' EXIT
-# Played on a copy, so the test never touches the build's own data.
-cp -r "$app_dir"/. "$play_dir"/
-
-export PLAY_DIR=$play_dir CLOSE_WINDOW=$close_window SCREENSHOT=$screenshot
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+export CLOSE_WINDOW=$close_window SCREENSHOT=$screenshot
+# Open to every client: the game may run as another user than the test.
+xvfb-run -a -s "-screen 0 1024x768x24 -ac" bash -c '
     set -euo pipefail
     unset QT_QPA_PLATFORM
-    "$PLAY_DIR/palabrino" &
+    "$@" &
     game=$!
     window=$(timeout 20 xdotool search --sync --onlyvisible --name "^Palabrino v\.2\.0$" | head -n1)
     [ -n "$window" ] || { echo "no main window appeared"; kill $game; exit 1; }
@@ -36,5 +45,5 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
         exit 1
     fi
     wait $game
-'
+' _ "${command[@]}"
 echo "main window opened and closed cleanly"
