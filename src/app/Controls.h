@@ -18,8 +18,8 @@ protected:
 };
 
 // A key of the on-screen keyboard. Its caption is centred by its ink, not by
-// the font's box: the tilde of Ñ stands above the ascent of the design font
-// and was cut off by the key's edge.
+// the font's box, so that every caption stands whole on the small key: the
+// tilde of Ñ rises above the design font's ascent and was cut off.
 class KeyButton : public QPushButton {
 public:
     using QPushButton::QPushButton;
