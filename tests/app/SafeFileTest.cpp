@@ -4,7 +4,6 @@
 #include "support/TempAppFolder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -16,20 +15,6 @@
 namespace {
 
 const QByteArray original = "; mío\n[Config]\r\nSkin=Azul\r\n";
-
-// Gives a folder its permissions back when the test is over, however it ends.
-class PermissionsRestorer {
-public:
-    explicit PermissionsRestorer(QString path)
-        : m_path(std::move(path)), m_permissions(QFile::permissions(m_path))
-    {
-    }
-    ~PermissionsRestorer() { QFile::setPermissions(m_path, m_permissions); }
-
-private:
-    QString m_path;
-    QFile::Permissions m_permissions;
-};
 
 } // namespace
 
@@ -53,25 +38,6 @@ TEST(SafeFile, ReplacementLeavesTheNewFileOrTheOldOneAlone)
     EXPECT_FALSE(safefile::replace(app.nativeFile("nuevo.ini"),
                                    [](const QByteArray&) { return std::nullopt; }));
     EXPECT_FALSE(app.exists("nuevo.ini"));
-}
-
-// Would catch a write into a folder or a file the user made read-only.
-TEST(SafeFile, ReadOnlyPlacesAreLeftAlone)
-{
-    TempAppFolder app;
-    app.write("datos.ini", original);
-    const PermissionsRestorer restorer(app.path());
-    QFile::setPermissions(app.path(), QFile::ReadOwner | QFile::ExeOwner);
-    if (QFile probe(app.nativeFile("sonda")); probe.open(QIODevice::WriteOnly))
-        GTEST_SKIP() << "permissions do not bind this user (root?)";
-
-    EXPECT_FALSE(EscribirIni(app.programPath("datos.ini"), "Config", "Skin", "Rojo"));
-    EXPECT_EQ(app.read("datos.ini"), original);
-
-    QFile::setPermissions(app.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QFile::setPermissions(app.nativeFile("datos.ini"), QFile::ReadOwner);
-    EXPECT_FALSE(EscribirIni(app.programPath("datos.ini"), "Config", "Skin", "Rojo"));
-    EXPECT_EQ(app.read("datos.ini"), original);
 }
 
 // Would catch a write that ignores another writer's lock, or a lock left by a
