@@ -65,10 +65,10 @@ sanitize: sanitize-build
 	cd $(SANITIZE_DIR) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure -j $(JOBS)
 
-# Each fuzzer for FUZZ_SECONDS on its corpus; FUZZ_KEEP=1 keeps the inputs
-# that found new paths in tests/fuzz/corpus.
+# Each fuzzer for FUZZ_SECONDS on its corpus, leaving the tree as it was;
+# FUZZ_KEEP=1 keeps new inputs in tests/fuzz/corpus and failing ones in regressions.
 FUZZ_SECONDS ?= 600
-FUZZ_KEEP ?= 1
+FUZZ_KEEP ?= 0
 fuzz: sanitize-build
 	FUZZ_SECONDS=$(FUZZ_SECONDS) FUZZ_KEEP=$(FUZZ_KEEP) \
 	    bash tests/fuzz/run_fuzzers.sh $(SANITIZE_DIR)/tests/fuzz

@@ -1,50 +1,44 @@
-#include "QtPrinters.h"
 #include "app/AppPath.h"
+#include "QtPrinters.h"
 #include "support/TempAppFolder.h"
 
 #include <QDir>
 
 #include <gtest/gtest.h>
 
-namespace {
-
-QString native(const TempAppFolder& app, const QString& relative)
-{
-    return QDir::toNativeSeparators(app.nativeFile(relative));
-}
-
-} // namespace
-
-// Would catch a lookup that is strict about case, that prefers a twin in
-// another case over the exact name, or that respells names that do not exist.
-TEST(AppPath, NamesMatchWithoutRegardToCase)
+// Would catch a lookup that is strict about case, prefers a twin in another
+// case over the exact name, respells names that do not exist, or lets a name
+// lead out of the application folder or name a folder instead of a file.
+TEST(AppPath, NamesMatchWithoutRegardToCaseInsideTheFolder)
 {
     TempAppFolder app;
     app.write("Categorias/Animales.ini", "");
     app.write("Datos.ini", "");
     app.write("datos.ini", "");
-
-    EXPECT_EQ(nativePath(app.programPath("CATEGORIAS\\animales.INI")),
-              native(app, "Categorias/Animales.ini"));
-    EXPECT_EQ(nativePath(app.programPath("datos.ini")), native(app, "datos.ini"));
-    EXPECT_EQ(nativePath(app.programPath("Datos.ini")), native(app, "Datos.ini"));
-    EXPECT_EQ(nativePath(app.programPath("categorias\\Nueva.ini")),
-              native(app, "Categorias/Nueva.ini"));
-    EXPECT_EQ(nativePath(app.programPath("Skins\\azul\\Fondo.GIF")),
-              native(app, "Skins/azul/Fondo.GIF"));
+    const struct {
+        const char* relative;
+        const char* expected; // nullptr: refused
+    } cases[] = {
+        {"CATEGORIAS\\animales.INI", "Categorias/Animales.ini"},
+        {"datos.ini", "datos.ini"},
+        {"Datos.ini", "Datos.ini"},
+        {"categorias\\Nueva.ini", "Categorias/Nueva.ini"},
+        {"Skins\\azul\\Fondo.GIF", "Skins/azul/Fondo.GIF"},
+        {"..\\datos.ini", nullptr},
+        {"Categorias\\..\\..\\datos.ini", nullptr},
+        {".\\datos.ini", nullptr},
+        {"Categorias\\\\Animales.ini", nullptr},
+        {"Categorias\\", nullptr},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.relative);
+        const std::optional<QString> expected =
+            c.expected ? std::optional(QDir::toNativeSeparators(app.nativeFile(c.expected)))
+                       : std::nullopt;
+        EXPECT_EQ(nativePath(app.programPath(c.relative)), expected);
+    }
     EXPECT_EQ(nativePath(app.path() + "/Categorias/animales.ini"),
-              native(app, "Categorias/Animales.ini"));
-}
-
-// Would catch a name that leads out of the application folder or names a
-// folder instead of a file.
-TEST(AppPath, EmptyDotAndDotDotComponentsAreRefused)
-{
-    TempAppFolder app;
-    app.write("Categorias/Animales.ini", "");
-    for (const char* relative : {"..\\datos.ini", "Categorias\\..\\..\\datos.ini",
-                                 ".\\datos.ini", "Categorias\\\\Animales.ini", "Categorias\\"})
-        EXPECT_EQ(nativePath(app.programPath(relative)), std::nullopt) << relative;
+              QDir::toNativeSeparators(app.nativeFile("Categorias/Animales.ini")));
     EXPECT_EQ(nativePath(""), std::nullopt);
     EXPECT_EQ(nativePath("\\"), std::nullopt);
 }

@@ -6,11 +6,14 @@
 #include <gtest/gtest.h>
 
 // Would catch a reader stricter than Windows about case, blanks, quotes and
-// comments, one that loses blanks inside a value, or one that takes a "["
-// inside a value for a section header.
+// comments, one that loses blanks inside a value, takes a "[" inside a value
+// for a section header, takes a later duplicate, needs the closing "]", knows
+// only one kind of line end, or stops at a NUL byte.
 TEST(IniRead, FindsValuesAsWindowsDoes)
 {
     TempAppFolder app;
+    static constexpr char odd[] = "[A]\rk=1\r\rk=2\n[a]\nk=3\nj=4\r\n"
+                                  "[B  \r\nk=\0x\r\n[C] ignorado\0\r\nk=5";
     app.write("datos.ini", cp1252::encode(u"Skin=antes de toda sección\r\n"
                                           u"; [Config] comentario\r\n"
                                           u"  [ config ]  texto tras el corchete\r\n"
@@ -23,38 +26,37 @@ TEST(IniRead, FindsValuesAsWindowsDoes)
                                           u" ;Comentada=1\r\n"
                                           u"sin signo igual\r\n"
                                           u"Corchete = [Otra]\r\n"
-                                          u"Ñandú=ave\r\n"));
+                                          u"Ñandú=ave\r\n") +
+                               QByteArray(odd, sizeof odd - 1));
     const QString file = app.programPath("datos.ini");
-
-    EXPECT_EQ(LeerIni(file, "Config", "Skin"), u"Clásico  azul");
-    EXPECT_EQ(LeerIni(file, "CONFIG", "dobles"), u"  entre comillas  ");
-    EXPECT_EQ(LeerIni(file, "Config", "Simples"), u"x");
-    EXPECT_EQ(LeerIni(file, "Config", "Mezcladas"), u"\"x'");
-    EXPECT_EQ(LeerIni(file, "Config", "Anidadas"), u"\"x\"");
-    EXPECT_EQ(LeerIni(file, "Config", "PuntoYComa"), u"a;b");
-    EXPECT_EQ(LeerIni(file, "Config", ";Comentada"), u"");
-    EXPECT_EQ(LeerIni(file, "Config", "sin signo igual"), u"");
-    EXPECT_EQ(LeerIni(file, "Config", "ñANDÚ"), u"ave");
-    EXPECT_EQ(LeerIni(file, "", "Skin"), u"");
-    EXPECT_EQ(LeerIni(file, "Config", "corchete"), u"[Otra]");
-    EXPECT_EQ(LeerIni(file, "Otra", "Ñandú"), u"");
+    const struct {
+        const char16_t* section;
+        const char16_t* key;
+        QString expected;
+    } cases[] = {
+        {u"Config", u"Skin", "Clásico  azul"},
+        {u"CONFIG", u"dobles", "  entre comillas  "},
+        {u"Config", u"Simples", "x"},
+        {u"Config", u"Mezcladas", "\"x'"},
+        {u"Config", u"Anidadas", "\"x\""},
+        {u"Config", u"PuntoYComa", "a;b"},
+        {u"Config", u";Comentada", ""},
+        {u"Config", u"sin signo igual", ""},
+        {u"Config", u"ñANDÚ", "ave"},
+        {u"", u"Skin", ""},
+        {u"Config", u"corchete", "[Otra]"},
+        {u"Otra", u"Ñandú", ""},
+        {u"A", u"k", "1"},
+        {u"A", u"j", ""},
+        {u"B", u"k", QString(QChar(0)) + 'x'},
+        {u"C", u"k", "5"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LeerIni(file, QString::fromUtf16(c.section), QString::fromUtf16(c.key)),
+                  c.expected)
+            << QString::fromUtf16(c.section).toStdString() << " "
+            << QString::fromUtf16(c.key).toStdString();
     EXPECT_EQ(LeerIni(app.programPath("falta.ini"), "Config", "Skin"), u"");
-}
-
-// Would catch a reader that takes a later duplicate, needs the closing "]",
-// knows only one kind of line end, or stops at a NUL byte.
-TEST(IniRead, FirstDuplicateWinsAndOddBytesDoNotStopTheReader)
-{
-    TempAppFolder app;
-    static constexpr char text[] = "[A]\rk=1\r\rk=2\n[a]\nk=3\nj=4\r\n"
-                                   "[B  \r\nk=\0x\r\n[C] ignorado\0\r\nk=5";
-    app.write("datos.ini", QByteArray(text, sizeof text - 1));
-    const QString file = app.programPath("datos.ini");
-
-    EXPECT_EQ(LeerIni(file, "A", "k"), u"1");
-    EXPECT_EQ(LeerIni(file, "A", "j"), u"");
-    EXPECT_EQ(LeerIni(file, "B", "k"), QString(QChar(0)) + 'x');
-    EXPECT_EQ(LeerIni(file, "C", "k"), u"5");
 }
 
 // Would catch a character of the code page lost or changed between a write
@@ -64,20 +66,19 @@ TEST(IniRead, ValuesComeBackAsWrittenUpTo254Characters)
 {
     TempAppFolder app;
     const QString file = app.programPath("datos.ini");
-    for (int first : {0, 128}) {
-        QByteArray bytes;
-        for (int byte = first; byte < first + 128; ++byte) {
-            if (byte != '\r' && byte != '\n')
-                bytes.append(char(byte));
-        }
-        const QString value = 'x' + cp1252::decode(bytes) + 'x';
+    QByteArray bytes;
+    for (int byte = 0; byte < 256; ++byte) {
+        if (byte != '\r' && byte != '\n')
+            bytes.append(char(byte));
+    }
+    for (const QByteArray& part : {bytes.first(126), bytes.sliced(126)}) {
+        const QString value = 'x' + cp1252::decode(part) + 'x';
         ASSERT_TRUE(EscribirIni(file, "Todos", "Bytes", value));
         EXPECT_EQ(LeerIni(file, "Todos", "Bytes"), value);
     }
-
     const QString longest = QString(253, 'a') + u'ñ';
-    ASSERT_TRUE(EscribirIni(file, "Config", "Largo", longest));
-    EXPECT_EQ(LeerIni(file, "Config", "Largo"), longest);
-    ASSERT_TRUE(EscribirIni(file, "Config", "Largo", longest + "zzz"));
-    EXPECT_EQ(LeerIni(file, "Config", "Largo"), longest);
+    for (const QString& value : {longest, longest + "zzz"}) {
+        ASSERT_TRUE(EscribirIni(file, "Config", "Largo", value));
+        EXPECT_EQ(LeerIni(file, "Config", "Largo"), longest);
+    }
 }

@@ -6,57 +6,41 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-// The whole file after setting one value in a file that held `before`.
-QByteArray afterWrite(const QByteArray& before, const QString& section, const QString& key,
-                      const QString& value)
-{
-    TempAppFolder app;
-    app.write("datos.ini", before);
-    EXPECT_TRUE(EscribirIni(app.programPath("datos.ini"), section, key, value));
-    return app.read("datos.ini");
-}
-
-} // namespace
-
 // Would catch a writer that rewrites, reorders or normalises anything but the
-// line of the key it changes.
-TEST(IniWrite, OnlyTheKeysOwnLineChanges)
+// line of the key it changes, puts a new key at the end of the file, after
+// the comments that close its section or into a later duplicate of it, or
+// glues a new section to the last line of the file.
+TEST(IniWrite, OnlyTheKeysOwnLineChangesAndNewOnesGoWhereTheyBelong)
 {
     static constexpr char text[] = "; cabecera\n\n[Config]\r\n  skin = Viejo ;x\r\n"
                                    "Categoria=Animales\rOtro=\xFF\x81\0y\n\n[Otra]\r\nskin=no\r\n";
-    const QByteArray before(text, sizeof text - 1);
-
-    QByteArray expected = before;
-    expected.replace("  skin = Viejo ;x\r\n", "skin=Nuevo\r\n");
-    EXPECT_EQ(afterWrite(before, "CONFIG", "SKIN", "Nuevo"), expected);
-
-    expected = before;
-    expected.replace("Categoria=Animales\r", "Categoria=Plantas\r");
-    EXPECT_EQ(afterWrite(before, "config", "categoria", "Plantas"), expected);
-}
-
-// Would catch a new key put at the end of the file, after the comments that
-// close its section, or into a later duplicate of the section.
-TEST(IniWrite, NewKeyGoesAfterTheLastKeyOfItsSection)
-{
-    EXPECT_EQ(afterWrite("[Config]\r\nSkin=Azul\r\n\r\n; fin\r\n[Config]\r\nx=1\r\n", "Config",
-                         "Categoria", "Animales"),
-              "[Config]\r\nSkin=Azul\r\nCategoria=Animales\r\n\r\n; fin\r\n[Config]\r\nx=1\r\n");
-    EXPECT_EQ(afterWrite("[Config]\n; nada\n", "Config", "Skin", "Azul"),
-              "[Config]\nSkin=Azul\r\n; nada\n");
-    EXPECT_EQ(afterWrite("[Config]", "Config", "Skin", "Azul"), "[Config]\r\nSkin=Azul\r\n");
-}
-
-// Would catch a new section glued to the last line of the file.
-TEST(IniWrite, NewSectionGoesAtTheEndOnItsOwnLine)
-{
-    EXPECT_EQ(afterWrite("", "Config", "Skin", "Azul"), "[Config]\r\nSkin=Azul\r\n");
-    EXPECT_EQ(afterWrite("[A]\r\nk=1", "Config", "Skin", "Azul"),
-              "[A]\r\nk=1\r\n[Config]\r\nSkin=Azul\r\n");
-    EXPECT_EQ(afterWrite("[A]\nk=1\n", "Config", "Skin", "Azul"),
-              "[A]\nk=1\n[Config]\r\nSkin=Azul\r\n");
+    const QByteArray mixed(text, sizeof text - 1);
+    const auto replaced = [&mixed](const char* from, const char* to) {
+        return QByteArray(mixed).replace(from, to);
+    };
+    const struct {
+        QByteArray before;
+        const char* section;
+        const char* key;
+        QByteArray after;
+    } cases[] = {
+        {mixed, "CONFIG", "SKIN", replaced("  skin = Viejo ;x\r\n", "skin=Azul\r\n")},
+        {mixed, "config", "categoria", replaced("Categoria=Animales\r", "Categoria=Azul\r")},
+        {"[Config]\r\nSkin=Rojo\r\n\r\n; fin\r\n[Config]\r\nx=1\r\n", "Config", "Color",
+         "[Config]\r\nSkin=Rojo\r\nColor=Azul\r\n\r\n; fin\r\n[Config]\r\nx=1\r\n"},
+        {"[Config]\n; nada\n", "Config", "Skin", "[Config]\nSkin=Azul\r\n; nada\n"},
+        {"[Config]", "Config", "Skin", "[Config]\r\nSkin=Azul\r\n"},
+        {"", "Config", "Skin", "[Config]\r\nSkin=Azul\r\n"},
+        {"[A]\r\nk=1", "Config", "Skin", "[A]\r\nk=1\r\n[Config]\r\nSkin=Azul\r\n"},
+        {"[A]\nk=1\n", "Config", "Skin", "[A]\nk=1\n[Config]\r\nSkin=Azul\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.before.toStdString());
+        TempAppFolder app;
+        app.write("datos.ini", c.before);
+        EXPECT_TRUE(EscribirIni(app.programPath("datos.ini"), c.section, c.key, "Azul"));
+        EXPECT_EQ(app.read("datos.ini"), c.after);
+    }
 }
 
 // Would catch a value or a name that adds lines of its own to the file, or
@@ -67,14 +51,19 @@ TEST(IniWrite, TextThatWouldNotReadBackIsRefused)
     const QByteArray before = "[Config]\r\nSkin=Azul\r\n";
     app.write("datos.ini", before);
     const QString file = app.programPath("datos.ini");
-
-    EXPECT_FALSE(EscribirIni(file, "Config", "Skin", "Rojo\r\n[Config]\r\nCategoria=x"));
-    EXPECT_FALSE(EscribirIni(file, "Config", "Skin", "Rojo\nx"));
-    EXPECT_FALSE(EscribirIni(file, "Con]fig", "Skin", "Rojo"));
-    EXPECT_FALSE(EscribirIni(file, "Config", "Sk=in", "Rojo"));
-    EXPECT_FALSE(EscribirIni(file, "Config", "[Skin", "Rojo"));
-    EXPECT_FALSE(EscribirIni(file, "Config", " Skin", "Rojo"));
-    EXPECT_FALSE(EscribirIni(file, "Config", "Skīn", "Rojo"));
+    const char16_t* const cases[][3] = {
+        {u"Config", u"Skin", u"Rojo\r\n[Config]\r\nCategoria=x"},
+        {u"Config", u"Skin", u"Rojo\nx"},
+        {u"Con]fig", u"Skin", u"Rojo"},
+        {u"Config", u"Sk=in", u"Rojo"},
+        {u"Config", u"[Skin", u"Rojo"},
+        {u"Config", u" Skin", u"Rojo"},
+        {u"Config", u"Skīn", u"Rojo"},
+    };
+    for (const auto& [section, key, value] : cases)
+        EXPECT_FALSE(EscribirIni(file, QString::fromUtf16(section), QString::fromUtf16(key),
+                                 QString::fromUtf16(value)))
+            << QString::fromUtf16(key).toStdString();
     EXPECT_EQ(app.read("datos.ini"), before);
 }
 
@@ -86,12 +75,11 @@ TEST(IniWrite, OneFileWhateverTheCaseOfItsName)
     EXPECT_TRUE(EscribirIni(app.programPath("Datos.ini"), "Config", "Skin", "Azul"));
     EXPECT_TRUE(EscribirIni(app.programPath("datos.ini"), "Config", "Categoria", "Animales"));
     EXPECT_EQ(LeerIni(app.programPath("DATOS.INI"), "Config", "Skin"), u"Azul");
-    EXPECT_EQ(QDir(app.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Datos.ini"});
     EXPECT_EQ(app.read("Datos.ini"), "[Config]\r\nSkin=Azul\r\nCategoria=Animales\r\n");
 
     EXPECT_FALSE(EscribirIni(app.programPath("Sub\\..\\Datos.ini"), "Config", "Skin", "Rojo"));
     EXPECT_EQ(LeerIni(app.programPath("Sub\\..\\Datos.ini"), "Config", "Skin"), u"");
-    EXPECT_EQ(QDir(app.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+    EXPECT_EQ(QDir(app.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{"Datos.ini"});
 }
 

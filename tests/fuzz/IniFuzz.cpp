@@ -1,15 +1,42 @@
 // Any file, any section, key and value: reading never fails, a write reads back
 // as written under any case of the names, every other value reads as before,
 // and what the write took away lies within one line.
-#include "FuzzInput.h"
-
+#include "app/Cp1252.h"
 #include "app/IniLine.h"
 #include "app/IniText.h"
 
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
+// A broken rule stops the fuzzer with the input that broke it.
+#define FUZZ_CHECK(condition)                                                                      \
+    do {                                                                                           \
+        if (!(condition))                                                                          \
+            __builtin_trap();                                                                      \
+    } while (false)
+
 namespace {
+
+// Takes a text of up to `longest` bytes, led by its length (two bytes past
+// 255), off the front of the input, read as Windows-1252 as the game reads.
+QString takeText(QByteArrayView& input, int longest)
+{
+    const auto byte = [&input] {
+        const int first = input.isEmpty() ? 0 : static_cast<std::uint8_t>(input.front());
+        input = input.sliced(std::min<qsizetype>(1, input.size()));
+        return first;
+    };
+    int length = byte();
+    if (longest > 255)
+        length = length * 256 + byte();
+    const QByteArrayView taken =
+        input.first(std::min<qsizetype>(length % (longest + 1), input.size()));
+    input = input.sliced(taken.size());
+    return cp1252::decode(taken);
+}
 
 QString blanksTrimmed(const QString& text)
 {
@@ -71,11 +98,10 @@ bool removesLineBreak(QByteArrayView before, QByteArrayView after)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    FuzzInput input(data, size);
-    const QString section = input.text(12);
-    const QString key = input.text(12);
-    const QString value = input.text(300);
-    const QByteArrayView text = input.rest(size);
+    QByteArrayView text(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    const QString section = takeText(text, 12);
+    const QString key = takeText(text, 12);
+    const QString value = takeText(text, 300);
 
     FUZZ_CHECK(ini::readValue(text, section, key).size() <= ini::maxValueLength);
     const std::optional<QByteArray> written = ini::writeValue(text, section, key, value);
