@@ -107,7 +107,8 @@ TEST(DesignFonts, FixedsysCellsAreEightByFifteenAndTahomaIsAvailable)
 TEST_F(Form1Layout, ControlsCarrySpanishAccessibleNames)
 {
     EXPECT_EQ(form.Command3(209).accessibleName(), QString::fromUtf8("Letra Ñ"));
-    EXPECT_EQ(form.Command3('7').accessibleName(), QString::fromUtf8("Número 7"));
+    EXPECT_EQ(form.Command3('0').accessibleName(), QString::fromUtf8("Número 0"));
+    EXPECT_EQ(form.Command3('9').accessibleName(), QString::fromUtf8("Número 9"));
     EXPECT_EQ(form.Command3('A').accessibleDescription(), "sin jugar");
     EXPECT_EQ(form.Text1->accessibleName(), "Frase oculta");
 }
