@@ -1,5 +1,5 @@
-#include "CheckerTest.h"
 #include "checker/CategoryCheck.h"
+#include "CheckerTest.h"
 
 #include <QDir>
 #include <QFile>
