@@ -12,9 +12,8 @@ std::optional<QString> existingName(const QString& folder, const QString& name)
     const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
     if (QFileInfo::exists(dir.filePath(name)))
         return name;
-    const QStringList entries =
-        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                      QDir::Name);
+    const QStringList entries = dir.entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& entry : entries) {
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
             return entry;
@@ -37,6 +36,11 @@ bool isDrive(const QString& component)
 QString joinPath(const QString& folder, const QString& relative)
 {
     return folder + u'\\' + relative;
+}
+
+QString settingsFile(const QString& appFolder)
+{
+    return joinPath(appFolder, QStringLiteral("datos.ini"));
 }
 
 std::optional<QString> nativePath(const QString& programPath)

@@ -10,12 +10,6 @@ constexpr QRgb fromBgr(std::uint32_t bgr)
     return qRgb(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
 
-constexpr std::uint32_t toBgr(QRgb rgb)
-{
-    return static_cast<std::uint32_t>(qRed(rgb)) | static_cast<std::uint32_t>(qGreen(rgb)) << 8 |
-           static_cast<std::uint32_t>(qBlue(rgb)) << 16;
-}
-
 namespace colors {
 constexpr QRgb formBackground = fromBgr(0x00C0C0C0);
 constexpr QRgb vowelButton = fromBgr(0x008080FF);

@@ -4,6 +4,7 @@
 #include "app/CellRow.h"
 #include "app/Colors.h"
 #include "app/Controls.h"
+#include "app/MainLayout.h"
 #include "app/Platform.h"
 #include "app/Twips.h"
 #include "dialogs/Form3.h"
@@ -34,7 +35,7 @@ Form1::Form1(const QString& appFolder, Platform& platform)
 
     m_client = new ClientArea(this);
     m_client->setObjectName(QStringLiteral("ClientArea"));
-    m_client->setFixedSize(twips::toPixels(4800), twips::toPixels(6120));
+    m_client->setFixedSize(mainlayout::clientSize);
     QPalette background = m_client->palette();
     background.setColor(QPalette::Window, QColor(colors::formBackground));
     m_client->setPalette(background);

@@ -161,7 +161,6 @@ private:
     void showScores();
 
     // Game play
-    void playCharacter(std::int16_t index);
     void countFailure();
     void showResult(const ImageControl& picture);
     void centreForm2();

@@ -3,6 +3,7 @@
 #include "app/CellRow.h"
 #include "app/Controls.h"
 #include "app/Form1.h"
+#include "game/Guess.h"
 #include "words/Phrase.h"
 
 #include <QFocusEvent>
@@ -27,7 +28,7 @@ void Form1::nameControls()
     Label3->setAccessibleName(QStringLiteral("Caracteres jugados"));
     Image1->setAccessibleName(QStringLiteral("Horca"));
     for (const auto& [index, key] : Command3) {
-        const bool digit = index >= '0' && index <= '9';
+        const bool digit = play::isDigit(index);
         key->setAccessibleName((digit ? QStringLiteral("Número ") : QStringLiteral("Letra ")) +
                                key->text());
     }

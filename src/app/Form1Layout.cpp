@@ -4,6 +4,7 @@
 #include "app/Controls.h"
 #include "app/Fonts.h"
 #include "app/Form1.h"
+#include "app/MainLayout.h"
 #include "app/Twips.h"
 #include "game/Guess.h"
 
@@ -14,8 +15,6 @@
 #include <QPushButton>
 
 namespace {
-
-bool isDigit(int code) { return code >= '0' && code <= '9'; }
 
 template <class Control> Control* named(Control* control, const char* name)
 {
@@ -102,7 +101,7 @@ void Form1::createKeyboard()
             control->setProperty("Index", code);
             if (play::isVowel(code))
                 setButtonColour(control, colors::vowelButton);
-            else if (isDigit(code))
+            else if (play::isDigit(code))
                 setButtonColour(control, colors::digitButton);
             Command3.add(code, control);
             left += 240;
@@ -114,9 +113,10 @@ void Form1::createKeyboard()
 
 void Form1::createScoreRow()
 {
+    using namespace mainlayout;
     const QFont bold = tahoma(8.25, true);
-    constexpr int top = 1560;
-    constexpr int height = 255;
+    constexpr int top = scoreTop;
+    constexpr int height = rowHeight;
     Label5 = label(m_client, "Label5", QStringLiteral("Puntuación:"),
                    twips::rect(120, top, 975, height), bold);
     Label6 = label(m_client, "Label6", QStringLiteral("0"), twips::rect(1200, top, 495, height),
@@ -131,16 +131,20 @@ void Form1::createScoreRow()
                    bold, Qt::AlignRight);
 
     Label1 = label(m_client, "Label1", QStringLiteral("Letras Utilizadas:"),
-                   twips::rect(120, 1920, 4575, 255), tahoma(8.25));
+                   twips::rect(rowLeft, usedTitleTop, rowWidth, rowHeight), tahoma(8.25));
     // Centred in its height, so the tilde of a played Ñ is not cut off.
-    Label3 = label(m_client, "Label3", QString(), twips::rect(120, 2160, 4575, 255), bold,
-                   Qt::AlignLeft | Qt::AlignVCenter);
+    Label3 =
+        label(m_client, "Label3", QString(), twips::rect(rowLeft, usedTop, rowWidth, rowHeight),
+              bold, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void Form1::createPictureArea()
 {
-    Line5 = named(new LineControl(m_client, 4800, 2520, 0, 2520), "Line5");
-    Image1 = named(new ImageControl(m_client, twips::rect(0, 2520, 4800, 3600), false), "Image1");
+    using namespace mainlayout;
+    Line5 = named(new LineControl(m_client, clientWidth, gallowsTop, 0, gallowsTop), "Line5");
+    Image1 = named(
+        new ImageControl(m_client, twips::rect(0, gallowsTop, clientWidth, gallowsHeight), false),
+        "Image1");
 
     constexpr int lefts[] = {240, 600, 960, 1320, 1680, 2040};
     for (std::size_t n = 0; n < I.size(); ++n) {

@@ -158,4 +158,6 @@ bool keepsValue(QStringView value)
     return text && readValue(*text, section, key) == value;
 }
 
+bool sameName(QByteArrayView name, QStringView wanted) { return NameMatcher(wanted).matches(name); }
+
 } // namespace ini

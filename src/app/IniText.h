@@ -16,6 +16,10 @@ inline constexpr qsizetype maxValueLength = 254;
 // A value as read: without one pair of enclosing quotes, '"' or '\''.
 QByteArrayView unquoted(QByteArrayView value);
 
+// True when a section or key name as the file holds it names `wanted`: the
+// names compare in Windows-1252 upper case.
+bool sameName(QByteArrayView name, QStringView wanted);
+
 // The value of `key` in `section`, without one pair of enclosing quotes and
 // cut to maxValueLength characters; "" when the section or key is missing.
 QString readValue(QByteArrayView text, QStringView section, QStringView key);

@@ -19,22 +19,24 @@ const QString usage = QStringLiteral(
     "uso: palabrino-comprobar [carpeta de la aplicación | archivo de categoría | carpeta de skin]\n"
     "Sin argumento comprueba la carpeta en la que está el programa.");
 
-bool holds(const QString& folder, const QString& name)
+bool exists(const QString& programPath)
 {
-    const std::optional<QString> path = nativePath(joinPath(folder, name));
+    const std::optional<QString> path = nativePath(programPath);
     return path && QFileInfo::exists(*path);
 }
 
 bool isAppFolder(const QString& folder)
 {
-    return holds(folder, QStringLiteral("Categorias")) || holds(folder, QStringLiteral("Skins")) ||
-           holds(folder, QStringLiteral("datos.ini"));
+    return exists(categories::folder(folder)) || exists(skins::skinsFolder(folder)) ||
+           exists(settingsFile(folder));
 }
 
 bool isSkinFolder(const QString& folder)
 {
-    for (const char* name : {"info.ini", "fondo.gif", "0.gif", "ganado.gif", "perdido.gif"}) {
-        if (holds(folder, QString::fromLatin1(name)))
+    if (exists(skins::infoFile(folder)))
+        return true;
+    for (const char* name : {"fondo.gif", "0.gif", "ganado.gif", "perdido.gif"}) {
+        if (exists(joinPath(folder, QString::fromLatin1(name))))
             return true;
     }
     return false;
@@ -134,7 +136,7 @@ void checkAppFolder(const QString& app, Report& report, QTextStream& err)
                              "pueden elegir: %3")
                   .arg(QString::number(skins.names.size()), QString::number(skins::maxListed),
                        skins.names.mid(skins::maxListed).join(QStringLiteral(", ")))}});
-    const QDir skinsFolder(nativePath(joinPath(app, skinsPlace)).value_or(QString()));
+    const QDir skinsFolder(nativePath(skins::skinsFolder(app)).value_or(QString()));
     for (const QString& name : skins.names) {
         const QString path = skinsFolder.filePath(name);
         report.add(root.relativeFilePath(path), checkSkin(path));

@@ -15,12 +15,6 @@ namespace {
 
 const QByteArrayView utf8Mark("\xEF\xBB\xBF");
 
-// Names compare as the game compares them.
-bool sameName(const QString& a, const QString& b)
-{
-    return cp1252::toUpper(a) == cp1252::toUpper(b);
-}
-
 // Multi-byte UTF-8 sequences in a line of Windows-1252 text, as the game would
 // show them and as they were meant.
 QString utf8Lookalikes(QByteArrayView line)
@@ -122,7 +116,7 @@ void IniScan::scanLine(QByteArrayView content, int number)
 const IniSection* IniScan::section(QStringView name) const
 {
     for (const IniSection& section : m_sections) {
-        if (sameName(section.name, name.toString()))
+        if (ini::sameName(cp1252::encode(section.name), name))
             return &section;
     }
     return nullptr;
@@ -131,7 +125,7 @@ const IniSection* IniScan::section(QStringView name) const
 const IniKey* IniScan::key(const IniSection& section, QStringView name) const
 {
     for (const IniKey& key : section.keys) {
-        if (sameName(key.name, name.toString()))
+        if (ini::sameName(cp1252::encode(key.name), name))
             return &key;
     }
     return nullptr;

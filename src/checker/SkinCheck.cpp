@@ -2,10 +2,12 @@
 
 #include "app/AppPath.h"
 #include "app/Colors.h"
+#include "app/MainLayout.h"
 #include "app/SafeFile.h"
 #include "checker/Contrast.h"
 #include "checker/IniScan.h"
 #include "skins/Picture.h"
+#include "skins/SkinNames.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -17,15 +19,9 @@
 namespace checker {
 namespace {
 
-// The client area of the main window, 4800 by 6120 twips.
-constexpr QSize clientSize(320, 408);
-constexpr QSize gallowsSize(320, 240);
+using mainlayout::clientSize;
+using mainlayout::gallowsSize;
 constexpr QSize resultSize(300, 100);
-
-// The label rows of the main window: the scores at 1560 twips, "Letras
-// Utilizadas:" at 1920 and the letters played at 2160, each 4575 twips wide
-// from 120 and 255 high.
-const std::vector<QRect> labelRows = {{8, 104, 305, 17}, {8, 128, 305, 17}, {8, 144, 305, 17}};
 constexpr int cellWidth = 16;
 
 struct Located {
@@ -35,11 +31,11 @@ struct Located {
 };
 
 // File names in a skin match without regard to case.
-Located locate(const QString& folder, const QString& name)
+Located locate(const QString& programPath)
 {
-    const std::optional<QString> path = nativePath(joinPath(folder, name));
+    const std::optional<QString> path = nativePath(programPath);
     if (!path)
-        return {{}, name, false};
+        return {{}, programPath.section(u'\\', -1), false};
     const QFileInfo info(*path);
     return {*path, info.fileName(), info.isFile()};
 }
@@ -86,7 +82,7 @@ private:
 
     std::optional<QImage> picture(const QString& name, QSize designed)
     {
-        const Located file = locate(m_folder, name);
+        const Located file = locate(joinPath(m_folder, name));
         if (!file.isFile) {
             note(file.name, 0, QStringLiteral("falta el archivo"));
             return std::nullopt;
@@ -130,7 +126,7 @@ private:
 
     void info(const QImage& backdrop)
     {
-        const Located file = locate(m_folder, QStringLiteral("info.ini"));
+        const Located file = locate(skins::infoFile(m_folder));
         const std::optional<QByteArray> text =
             file.isFile ? safefile::readAll(file.path) : std::nullopt;
         if (!file.isFile || !text) {
@@ -162,6 +158,9 @@ private:
 
     static void contrast(QRgb text, const QImage& backdrop, int line, Findings& findings)
     {
+        std::vector<QRect> labelRows;
+        for (const int top : mainlayout::labelRowTops)
+            labelRows.push_back(mainlayout::labelRow(top));
         const Patch weakest = weakestPatch(backdrop, text, labelRows, cellWidth);
         if (weakest.ratio >= minimumContrast)
             return;

@@ -20,22 +20,15 @@
 
 void Form1::Command3_Click(std::int16_t Index)
 {
-    // A last safety net: no ordinary path throws, but a fault must never take
-    // the game down with it.
-    try {
-        playCharacter(Index);
-    } catch (const std::exception&) {
-    }
-}
-
-void Form1::playCharacter(std::int16_t index)
-{
     if (Terminada)
         return;
-    QPushButton& key = Command3(index);
-    const QChar c(static_cast<char16_t>(index));
+    // An index without a key (a stray event) plays nothing.
+    QPushButton* const key = Command3.find(Index);
+    if (!key)
+        return;
+    const QChar c(static_cast<char16_t>(Index));
 
-    if (play::isVowel(index)) {
+    if (play::isVowel(Index)) {
         if (m_score < play::vowelPrice) {
             form2.get().setAccessibleName(
                 QStringLiteral("Sin puntos: las vocales cuestan 200 puntos"));
@@ -44,7 +37,7 @@ void Form1::playCharacter(std::int16_t index)
         }
         m_score -= play::vowelPrice;
     }
-    key.setEnabled(false);
+    key->setEnabled(false);
     Label3->setText(Label3->text() + c + QStringLiteral("  "));
 
     const play::Reveal reveal = play::reveal(Text1->text(), Palabra, c);
@@ -148,19 +141,13 @@ void Form1::Command4_Click()
 void Form1::Command2_KeyDown(std::int16_t KeyCode, std::int16_t)
 {
     centreForm2();
-    try {
-        if (Terminada)
-            return;
-        if (KeyCode == 192) {
-            if (Command3(209).isEnabled())
-                Command3_Click(209);
-            return;
-        }
-        const QPushButton* key = Command3.find(KeyCode);
-        if (key && key->isEnabled())
-            Command3_Click(KeyCode);
-    } catch (const std::exception&) {
-    }
+    if (Terminada)
+        return;
+    // Windows reports the Ñ key of a Spanish keyboard as 192.
+    const int code = KeyCode == 192 ? 209 : KeyCode;
+    const QPushButton* key = Command3.find(code);
+    if (key && key->isEnabled())
+        Command3_Click(static_cast<std::int16_t>(code));
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)

@@ -16,6 +16,8 @@ bool isVowel(int code)
     return code == 'A' || code == 'E' || code == 'I' || code == 'O' || code == 'U';
 }
 
+bool isDigit(int code) { return code >= '0' && code <= '9'; }
+
 Reveal reveal(const QString& display, const QString& phrase, QChar c)
 {
     Reveal result{display, 0};

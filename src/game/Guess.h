@@ -25,6 +25,7 @@ inline constexpr std::array<std::int16_t, 18> lowerKeys = {
 // True when a key of the keyboard plays the character.
 bool hasKey(QChar c);
 bool isVowel(int code);
+bool isDigit(int code);
 
 struct Reveal {
     QString display; // every position still hidden where the phrase has c now shows c

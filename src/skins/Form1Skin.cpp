@@ -6,19 +6,20 @@
 #include "skins/Form2.h"
 #include "skins/SkinColour.h"
 #include "skins/SkinFiles.h"
+#include "skins/SkinNames.h"
 
 #include <QLabel>
 
 void Form1::CargarSkin()
 {
     const QString folder = skins::folder(m_appFolder, skins::currentName(m_appFolder));
-    const QString info = folder + QStringLiteral("info.ini");
+    const QString info = skins::infoFile(folder);
     const QString red = LeerIni(info, QStringLiteral("Colores"), QStringLiteral("TextoR"));
     const QString green = LeerIni(info, QStringLiteral("Colores"), QStringLiteral("TextoV"));
     const QString blue = LeerIni(info, QStringLiteral("Colores"), QStringLiteral("TextoA"));
 
     if (const std::optional<QImage> background =
-            skins::loadPicture(folder + QStringLiteral("fondo.gif")))
+            skins::loadPicture(joinPath(folder, QStringLiteral("fondo.gif"))))
         m_client->setBackground(*background);
 
     if (const std::optional<QRgb> colour = skins::textColour(red, green, blue)) {
@@ -30,7 +31,7 @@ void Form1::CargarSkin()
     }
 
     for (std::size_t n = 0; n < I.size(); ++n)
-        skins::loadInto(*I[n], folder + QStringLiteral("%1.gif").arg(n));
+        skins::loadInto(*I[n], joinPath(folder, QStringLiteral("%1.gif").arg(n)));
 
     // A result window loaded just now has filled its holders itself.
     if (Form2* result = form2.existing())

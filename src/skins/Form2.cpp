@@ -1,5 +1,6 @@
 #include "skins/Form2.h"
 
+#include "app/AppPath.h"
 #include "app/Controls.h"
 #include "app/Twips.h"
 #include "skins/SkinFiles.h"
@@ -39,7 +40,7 @@ void Form2::loadPictures()
     const std::pair<ImageControl*, const char*> holders[] = {
         {Pun, "nopuntos.gif"}, {Gan, "ganado.gif"}, {Per, "perdido.gif"}};
     for (const auto& [holder, file] : holders)
-        skins::loadInto(*holder, folder + file);
+        skins::loadInto(*holder, joinPath(folder, file));
 }
 
 void Form2::keyPressEvent(QKeyEvent* event)

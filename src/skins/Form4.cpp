@@ -19,13 +19,13 @@ Form4::Form4(Form1& main) : ChooserForm(main, QStringLiteral("Skins"))
 
 QString Form4::descriptionFile(const QString& name) const
 {
-    return skins::folder(m_main.appFolder(), name) + QStringLiteral("info.ini");
+    return skins::infoFile(skins::folder(m_main.appFolder(), name));
 }
 
 void Form4::apply(const QString& name)
 {
-    guardarIni(m_main.platform(), this, joinPath(m_main.appFolder(), QStringLiteral("datos.ini")),
-               QStringLiteral("Config"), QStringLiteral("Skin"), name);
+    guardarIni(m_main.platform(), this, settingsFile(m_main.appFolder()), QStringLiteral("Config"),
+               QStringLiteral("Skin"), name);
     m_main.CargarSkin();
     m_main.Imagen();
 }

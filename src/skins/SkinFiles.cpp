@@ -4,6 +4,7 @@
 #include "app/Controls.h"
 #include "app/Module1.h"
 #include "skins/Picture.h"
+#include "skins/SkinNames.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -12,13 +13,12 @@ namespace skins {
 
 QString currentName(const QString& appFolder)
 {
-    return LeerIni(joinPath(appFolder, QStringLiteral("Datos.ini")), QStringLiteral("Config"),
-                   QStringLiteral("Skin"));
+    return LeerIni(settingsFile(appFolder), QStringLiteral("Config"), QStringLiteral("Skin"));
 }
 
 QString folder(const QString& appFolder, const QString& name)
 {
-    return joinPath(appFolder, QStringLiteral("Skins\\")) + name + '\\';
+    return joinPath(skinsFolder(appFolder), name);
 }
 
 std::optional<QImage> loadPicture(const QString& file)

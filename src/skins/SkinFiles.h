@@ -15,7 +15,7 @@ namespace skins {
 // The skin named in the settings file, read afresh.
 QString currentName(const QString& appFolder);
 
-// folder + "\Skins\" + name + "\".
+// folder + "\Skins\" + name.
 QString folder(const QString& appFolder, const QString& name);
 
 // A picture read from a program path (see pictureFrom); no value when it is

@@ -7,10 +7,20 @@
 
 namespace skins {
 
+QString skinsFolder(const QString& appFolder)
+{
+    return joinPath(appFolder, QStringLiteral("Skins"));
+}
+
+QString infoFile(const QString& skinFolder)
+{
+    return joinPath(skinFolder, QStringLiteral("info.ini"));
+}
+
 Listing listing(const QString& appFolder)
 {
     Listing result;
-    const std::optional<QString> path = nativePath(joinPath(appFolder, QStringLiteral("Skins")));
+    const std::optional<QString> path = nativePath(skinsFolder(appFolder));
     if (!path)
         return result;
     for (const QString& name :

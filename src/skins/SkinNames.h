@@ -8,6 +8,11 @@
 // Which skin folders a player can choose.
 namespace skins {
 
+// folder + "\Skins".
+QString skinsFolder(const QString& appFolder);
+// A skin's description file: skinFolder + "\info.ini".
+QString infoFile(const QString& skinFolder);
+
 // The skin folders by name, and those left out: named so that the settings
 // file could not hold the name, or read as a path.
 Listing listing(const QString& appFolder);

@@ -10,6 +10,7 @@
 #include "app/Numbers.h"
 #include "app/Platform.h"
 #include "app/Twips.h"
+#include "game/Guess.h"
 #include "words/CategoryFiles.h"
 #include "words/Phrase.h"
 
@@ -72,15 +73,14 @@ void Form1::resetGame()
     showScores();
     Terminada = false;
 
-    for (int code = 'A'; code <= 'Z'; ++code)
-        Command3(code).setEnabled(true);
-    for (int code = '0'; code <= '9'; ++code) {
-        Command3(code).setEnabled(true);
-        QPalette colours = Command3(code).palette();
+    for (const auto& [code, key] : Command3) {
+        key->setEnabled(true);
+        if (!play::isDigit(code))
+            continue;
+        QPalette colours = key->palette();
         colours.setColor(QPalette::Button, QColor(colors::digitButton));
-        Command3(code).setPalette(colours);
+        key->setPalette(colours);
     }
-    Command3(209).setEnabled(true);
 }
 
 bool Form1::chooseCategory()
@@ -117,10 +117,12 @@ void Form1::showPhrase(const QString& phrase)
     const phrase::Masked masked = phrase::mask(Palabra);
     Label9->setText(masked.dashes);
     if (masked.hasDigit) {
-        for (int code = '0'; code <= '9'; ++code) {
-            QPalette colours = Command3(code).palette();
+        for (const auto& [code, key] : Command3) {
+            if (!play::isDigit(code))
+                continue;
+            QPalette colours = key->palette();
             colours.setColor(QPalette::Button, QColor(colors::digitInPhrase));
-            Command3(code).setPalette(colours);
+            key->setPalette(colours);
         }
     }
     Text1->setText(Modo() ? phrase::withFirstShown(masked.display, Palabra) : masked.display);
@@ -159,7 +161,7 @@ void Form1::Repetiralabrir()
         guardar(file, QStringLiteral("Est"), QStringLiteral("MaxPunt"), numberText(runningTotal));
 }
 
-QString Form1::settingsFile() const { return joinPath(m_appFolder, QStringLiteral("datos.ini")); }
+QString Form1::settingsFile() const { return ::settingsFile(m_appFolder); }
 
 QString Form1::categoryFile() const { return categories::file(m_appFolder, CategoriaActual); }
 

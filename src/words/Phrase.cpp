@@ -1,6 +1,7 @@
 #include "words/Phrase.h"
 
 #include "app/Numbers.h"
+#include "game/Guess.h"
 
 #include <QStringList>
 
@@ -56,7 +57,7 @@ Masked mask(const QString& phrase)
     for (const QChar ch : phrase) {
         masked.dashes.append(ch == ' ' ? ' ' : '-');
         masked.display.append(isShownFromStart(ch) ? ch : QChar(' '));
-        if (ch >= '0' && ch <= '9')
+        if (play::isDigit(ch.unicode()))
             masked.hasDigit = true;
     }
     return masked;

@@ -42,63 +42,33 @@ protected:
 
 } // namespace
 
-// Usage errors must be told apart from findings by their exit code.
-TEST_F(Comprobar, ExitsWithTwoOnAUsageError)
+// Usage errors are told apart from findings by their exit code; every
+// category and skin of the folder is checked, each finding named by its place,
+// the folder it runs from when given none; one file or one skin folder is
+// named as the author typed it.
+TEST_F(Comprobar, ChecksTheApplicationFolderOneCategoryOrOneSkin)
 {
-    EXPECT_EQ(comprobar({"a", "b"}).code, 2);
-    EXPECT_EQ(comprobar({"--nada"}).code, 2);
-    EXPECT_EQ(comprobar({folder.nativeFile("falta")}).code, 2);
-    const Result neither = comprobar({folder.path()});
-    EXPECT_EQ(neither.code, 2);
-    EXPECT_EQ(neither.out, "");
-    EXPECT_EQ(neither.err, (folder.path() + " no es la carpeta de la aplicación (con Categorias, "
-                                            "Skins o datos.ini) ni una carpeta de skin\n")
-                               .toStdString());
-    const Result help = comprobar({"--ayuda"});
-    EXPECT_EQ(help.code, 0);
-    EXPECT_EQ(help.out.rfind("uso: palabrino-comprobar", 0), 0u);
-}
+    for (const QStringList& wrong :
+         {QStringList{"a", "b"}, QStringList{"--nada"}, QStringList{folder.nativeFile("falta")},
+          QStringList{folder.path()}})
+        EXPECT_EQ(comprobar(wrong).code, 2);
+    EXPECT_EQ(comprobar({"--ayuda"}).out.rfind("uso: palabrino-comprobar", 0), 0u);
 
-// Every category and every skin of the folder, each finding named by its
-// place in the folder; the folder it runs from when given none.
-TEST_F(Comprobar, ChecksEveryCategoryAndSkinOfTheApplicationFolder)
-{
     categories();
     skin("Roja", "Rojo=1");
     skin("Verde");
-    const std::string expected = "Categorias/mala.ini: falta la sección [Est]\n"
-                                 "Skins/Roja/info.ini:1: falta la clave TextoR en [Colores]\n";
-
     const Result own = comprobar({}, folder.path());
     EXPECT_EQ(own.code, 1);
-    EXPECT_EQ(own.out, expected);
+    EXPECT_EQ(own.out, "Categorias/mala.ini: falta la sección [Est]\n"
+                       "Skins/Roja/info.ini:1: falta la clave TextoR en [Colores]\n");
     EXPECT_EQ(own.err, "2 categorías y 2 skins comprobadas: 2 avisos\n");
-    EXPECT_EQ(comprobar({folder.path() + "/"}, "/nada").out, expected);
 
-    QFile::remove(folder.nativeFile("Categorias/mala.ini"));
-    skin("Roja");
-    const Result clean = comprobar({folder.path()});
-    EXPECT_EQ(clean.code, 0);
-    EXPECT_EQ(clean.out, "");
-    EXPECT_EQ(clean.err, "1 categoría y 2 skins comprobadas: 0 avisos\n");
-}
-
-// One file or one skin folder, named as the author typed it.
-TEST_F(Comprobar, ChecksOneCategoryFileOrOneSkinFolder)
-{
-    categories();
-    skin("Roja", "Rojo=1");
     const QString file = folder.nativeFile("Categorias/mala.ini");
-    const Result one = comprobar({file});
-    EXPECT_EQ(one.code, 1);
-    EXPECT_EQ(one.out, (file + ": falta la sección [Est]\n").toStdString());
-    EXPECT_EQ(one.err, "1 categoría comprobada: 1 aviso\n");
-
-    const Result skin = comprobar({folder.nativeFile("Skins/Roja/")});
-    EXPECT_EQ(skin.code, 1);
-    EXPECT_EQ(skin.out, (folder.nativeFile("Skins/Roja") +
-                         "/info.ini:1: falta la clave TextoR en [Colores]\n")
-                            .toStdString());
+    EXPECT_EQ(comprobar({file}).out, (file + ": falta la sección [Est]\n").toStdString());
+    EXPECT_EQ(
+        comprobar({folder.nativeFile("Skins/Roja/")}).out,
+        (folder.nativeFile("Skins/Roja") + "/info.ini:1: falta la clave TextoR en [Colores]\n")
+            .toStdString());
     EXPECT_EQ(comprobar({folder.nativeFile("Categorias/Buena.ini")}).code, 0);
 }
 

@@ -107,10 +107,7 @@ const ChmTopic* firstPage(const std::vector<ChmTopic>& topics)
 
 } // namespace
 
-void ChmArchive::Closer::operator()(chmFile* file) const
-{
-    chm_close(file);
-}
+void ChmArchive::Closer::operator()(chmFile* file) const { chm_close(file); }
 
 ChmArchive::ChmArchive(const QString& file)
 {
@@ -175,16 +172,7 @@ QStringList ChmArchive::files() const
     return files;
 }
 
-QString ChmArchive::title() const
-{
-    return setting(3);
-}
-
-QString ChmArchive::topicTitle(const QString& path) const
-{
-    const auto page = read(helplinks::objectPath(helplinks::topicUrl(path)));
-    return page ? htmltext::title(htmltext::decodeHtml(*page)) : QString();
-}
+QString ChmArchive::title() const { return setting(3); }
 
 QString ChmArchive::defaultTopic() const
 {
@@ -211,15 +199,9 @@ QString ChmArchive::defaultTopic() const
     return {};
 }
 
-std::vector<ChmTopic> ChmArchive::contents() const
-{
-    return table(tableFile(0, 0x60, u".hhc"));
-}
+std::vector<ChmTopic> ChmArchive::contents() const { return table(tableFile(0, 0x60, u".hhc")); }
 
-std::vector<ChmTopic> ChmArchive::index() const
-{
-    return table(tableFile(1, 0x64, u".hhk"));
-}
+std::vector<ChmTopic> ChmArchive::index() const { return table(tableFile(1, 0x64, u".hhk")); }
 
 QString ChmArchive::setting(int code) const
 {

@@ -25,17 +25,12 @@ public:
     ChmArchive& operator=(const ChmArchive&) = delete;
 
     Status status() const { return m_status; }
-    bool isOpen() const { return m_status == Status::Open; }
 
     bool contains(const QString& path) const;
     std::optional<QByteArray> read(const QString& path) const;
-    // Every page, picture and table in the archive, without its internal objects.
-    QStringList files() const;
 
     // The file's own title, as compiled in; "" when it has none.
     QString title() const;
-    // The <title> of a page; "" when the page or its title is missing.
-    QString topicTitle(const QString& path) const;
     // The page to open first, as written ("/index.html", maybe with "#anchor");
     // "" when no page qualifies. The first of these that exists in the archive:
     // the default topic compiled into the file, the default file and then the
@@ -50,6 +45,9 @@ private:
     struct Closer {
         void operator()(chmFile* file) const;
     };
+
+    // Every page, picture and table in the archive, without its internal objects.
+    QStringList files() const;
 
     // The settings compiled into the file by code: 0 contents, 1 index,
     // 2 default topic, 3 title, 5 default window.

@@ -30,7 +30,6 @@ public:
 private:
     void createActions();
     void createPanes();
-    void fillTree(QTreeWidget* tree, const std::vector<ChmTopic>& topics);
     void showFailure(const QString& sentence);
 
     void openTopic(const QUrl& url);
