@@ -29,6 +29,11 @@ mkdir "$home"
 player=(env -u XDG_DATA_HOME HOME="$home")
 if [ "$(id -u)" = 0 ]; then
     chown 65534:65534 "$home"
+    # Under the sanitizers the leak suppressions must be readable by the player.
+    if [ -n "${LSAN_OPTIONS:-}" ]; then
+        cp "$here/../lsan.supp" "$work/lsan.supp"
+        player+=(LSAN_OPTIONS="suppressions=$work/lsan.supp")
+    fi
     player=(setpriv --reuid=65534 --regid=65534 --clear-groups "${player[@]}")
 fi
 game_folder=$home/.local/share/palabrino
