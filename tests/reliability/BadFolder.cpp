@@ -6,11 +6,9 @@
 #include "app/SafeFile.h"
 #include "support/FakePlatform.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QImage>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -184,41 +182,6 @@ QByteArray randomBytes(int size, unsigned seed)
     for (char& byte : bytes)
         byte = static_cast<char>(random());
     return bytes;
-}
-
-QByteArray pngPicture(const QColor& colour)
-{
-    QImage image(300, 100, QImage::Format_RGB32);
-    image.fill(colour);
-    QByteArray bytes;
-    QBuffer out(&bytes);
-    out.open(QIODevice::WriteOnly);
-    image.save(&out, "PNG");
-    return bytes;
-}
-
-QByteArray pruebaText(const char* cuenta, const char* extraEntries)
-{
-    return iniText({"[Datos]", cuenta, "Modo=0", "[Contenido]", "1A=uno", "2A=dos", "3A=tres",
-                    "4A=cuatro", "5A=cinco", "6A=seis", "7A=siete", "8A=ocho", "9A=nueve"}) +
-           extraEntries +
-           iniText({"[Acerca]", "Nombre=Prueba", "Autor=Nadie", "E-Mail=nadie@example.org",
-                    "Comentario=Nueve números", "[Est]", "Ganadas=0", "Perdidas=0", "MaxPunt=0"});
-}
-
-void layShippedFolder(const TempAppFolder& folder)
-{
-    folder.write("datos.ini", iniText({"[Config]", "Categoria=Prueba", "Skin=Prueba"}));
-    folder.write("Categorias/Prueba.ini", pruebaText());
-    folder.write("Categorias/Otra.ini",
-                 iniText({"[Datos]", "Cuenta=0", "Modo=0", "[Contenido]", "1A=mar", "[Acerca]",
-                          "Nombre=Otra", "[Est]", "Ganadas=2", "Perdidas=1", "MaxPunt=1200"}));
-    folder.write("Skins/Prueba/info.ini", iniText({"[Colores]", "TextoR=255", "TextoV=255",
-                                                   "TextoA=0", "[Acerca]", "Nombre=Prueba"}));
-    const QByteArray picture = pngPicture(skinColour);
-    for (const char* name :
-         {"fondo", "0", "1", "2", "3", "4", "5", "nopuntos", "ganado", "perdido"})
-        folder.write(QStringLiteral("Skins/Prueba/%1.gif").arg(QLatin1String(name)), picture);
 }
 
 void plantFolder(const TempAppFolder& folder, const QString& relative)
