@@ -82,3 +82,11 @@ TEST(PhraseMask, IsSpokenCellByCell)
     EXPECT_EQ(phrase::spoken("L  A", "-- -"), "L, oculta, espacio, A");
     EXPECT_EQ(phrase::spoken("", ""), "");
 }
+
+// No category name may lead out of the application folder.
+TEST(CategoryNames, WithSeparatorsOrDotsAreRefused)
+{
+    EXPECT_TRUE(categories::isSafeName("Paises y capitales"));
+    for (const char* name : {"", "..\\datos", "../../etc/passwd", "sub\\Animales", ".."})
+        EXPECT_FALSE(categories::isSafeName(name)) << name;
+}
