@@ -1,24 +1,15 @@
 #pragma once
 
-#include "support/TempAppFolder.h"
+#include "support/GameFixture.h"
 
 #include <QByteArray>
-#include <QColor>
 #include <QString>
 
 #include <functional>
 
-// An application folder as shipped, with one thing spoiled in it, played
-// through from start to close.
+// A shipped application folder with one thing spoiled in it, played through
+// from start to close.
 
-// Two categories (Prueba, current, with entries "uno" to "nueve"; Otra, with
-// "mar") and the skin Prueba, whose pictures are all `skinColour`.
-void layShippedFolder(const TempAppFolder& folder);
-inline const QColor skinColour(40, 120, 200);
-
-// The text of Prueba.ini with another Cuenta line and extra [Contenido] lines.
-QByteArray pruebaText(const char* cuenta = "Cuenta=0", const char* extraEntries = "");
-QByteArray pngPicture(const QColor& colour);
 // The same `size` bytes for the same seed.
 QByteArray randomBytes(int size, unsigned seed);
 

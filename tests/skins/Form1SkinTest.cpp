@@ -5,8 +5,8 @@
 #include "skins/SkinColour.h"
 #include "support/GameFixture.h"
 
+#include <QDir>
 #include <QFile>
-
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -14,7 +14,7 @@
 
 namespace {
 
-class Form1Skin : public GameFixture {
+class Form1Skin : public ShippedGame {
 protected:
     void SetUp() override
     {
@@ -22,19 +22,7 @@ protected:
         category({"uno", "dos"});
     }
 
-    void skin(const QString& name, const QColor& colour, const char* red = "TextoR=10",
-              const char* green = "TextoV=20", const char* blue = "TextoA=30")
-    {
-        folder.write(
-            "Skins/" + name + "/info.ini",
-            iniText({"[Colores]", red, green, blue, "[Acerca]", "Nombre=Piel", "Autor=Alguien",
-                     "E-Mail=alguien@example.org", "Comentario=Una piel de prueba"}));
-        picture("Skins/" + name + "/fondo.gif", colour, {320, 408});
-        for (int n = 0; n < 6; ++n)
-            picture(QStringLiteral("Skins/%1/%2.gif").arg(name).arg(n), colour.darker(100 + 20 * n),
-                    {320, 240});
-        resultPictures(name);
-    }
+    void skin(const QString& name, const QColor& colour) const { writeSkin(folder, name, colour); }
 
     QRgb labelColour(const char* name) const
     {
@@ -90,7 +78,8 @@ TEST_F(Form1Skin, MissingPiecesKeepThePreviousOnes)
     start();
     const QRgb thirdBefore = colourOf(form->I[3]->picture());
 
-    skin("Azul", QColor(0, 0, 200), "TextoR=1", "TextoV=2", "Otra=3");
+    skin("Azul", QColor(0, 0, 200));
+    folder.write("Skins/Azul/info.ini", iniText({"[Colores]", "TextoR=1", "TextoV=2", "Otra=3"}));
     QFile::remove(folder.nativeFile("Skins/Azul/3.gif"));
     settings("Categoria=Prueba", "Skin=Azul");
     form->CargarSkin();
@@ -186,6 +175,7 @@ TEST_F(Form1Skin, ApplyingKeepsTheGameAndCancellingWritesNothing)
 // Without skins the chooser still opens, describes nothing and only closes.
 TEST_F(Form1Skin, ChooserWithoutSkinsOpensEmptyAndOnlyCloses)
 {
+    QDir(folder.nativeFile("Skins")).removeRecursively();
     start();
     Form4& skins = chooser();
     EXPECT_EQ(skins.List1->count(), 0);

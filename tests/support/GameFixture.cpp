@@ -3,46 +3,71 @@
 #include "app/CellRow.h"
 #include "app/Controls.h"
 #include "app/Module1.h"
-#include "skins/Form2.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
+#include <QBuffer>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
-void GameFixture::category(std::initializer_list<const char*> entries, const char* est,
-                           const char* name)
+QByteArray categoryText(std::initializer_list<const char*> entries, const CategoryFile& file)
 {
-    QByteArray text = iniText({"[Datos]", "Cuenta=0", "Modo=0", "[Contenido]"});
+    QByteArray text = iniText({"[Datos]", file.cuenta, file.modo, "[Contenido]"});
     int number = 1;
     for (const char* entry : entries)
         text += QByteArray::number(number++) + "A=" + iniText({entry});
-    text += iniText({"[Est]", est});
-    folder.write(QStringLiteral("Categorias/%1.ini").arg(name), text);
+    return text + file.extra + iniText({"[Est]", file.est});
+}
+
+QByteArray pngPicture(const QColor& colour, QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    out.open(QIODevice::WriteOnly);
+    image.save(&out, "PNG");
+    return bytes;
+}
+
+void writeSkin(const TempAppFolder& folder, const QString& name, const QColor& colour)
+{
+    folder.write("Skins/" + name + "/info.ini",
+                 iniText({"[Colores]", "TextoR=10", "TextoV=20", "TextoA=30", "[Acerca]",
+                          "Nombre=Piel", "Autor=Alguien", "Comentario=Una piel de prueba"}));
+    // The gallows darken stage by stage, so each holder shows which it got.
+    folder.write("Skins/" + name + "/fondo.gif", pngPicture(colour, {320, 408}));
+    for (int n = 0; n < 6; ++n)
+        folder.write(QStringLiteral("Skins/%1/%2.gif").arg(name).arg(n),
+                     pngPicture(colour.darker(100 + 20 * n)));
+    folder.write("Skins/" + name + "/nopuntos.gif", pngPicture(Qt::yellow));
+    folder.write("Skins/" + name + "/ganado.gif", pngPicture(Qt::green));
+    folder.write("Skins/" + name + "/perdido.gif", pngPicture(Qt::red));
+}
+
+QByteArray shippedCategory(const char* cuenta, const char* extra)
+{
+    // The comment's ú is one byte that a write must not spoil.
+    const QByteArray about = extra + QByteArray("[Acerca]\r\nComentario=Nueve n\xFAmeros\r\n");
+    return categoryText({"uno", "dos", "tres", "cuatro", "cinco", "seis", "siete", "ocho", "nueve"},
+                        {.cuenta = cuenta,
+                         .est = "Ganadas=0\r\nPerdidas=0\r\nMaxPunt=0",
+                         .extra = about.constData()});
+}
+
+void layShippedFolder(const TempAppFolder& folder)
+{
+    folder.write("datos.ini", iniText({"[Config]", "Categoria=Prueba", "Skin=Prueba"}));
+    folder.write("Categorias/Prueba.ini", shippedCategory());
+    folder.write("Categorias/Otra.ini",
+                 categoryText({"mar"}, {.est = "Ganadas=2\r\nPerdidas=1\r\nMaxPunt=1200"}));
+    writeSkin(folder, "Prueba", shippedColour);
 }
 
 QString GameFixture::stored(const char* section, const char* key, const char* name) const
 {
     return LeerIni(folder.programPath(QStringLiteral("Categorias/%1.ini").arg(name)), section, key);
-}
-
-void GameFixture::picture(const QString& relative, const QColor& colour, QSize size) const
-{
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    const QString file = folder.nativeFile(relative);
-    QDir().mkpath(QFileInfo(file).path());
-    if (!image.save(file, "PNG"))
-        throw std::runtime_error("cannot save a test picture");
-}
-
-void GameFixture::resultPictures(const QString& skin) const
-{
-    picture("Skins/" + skin + "/nopuntos.gif", Qt::yellow);
-    picture("Skins/" + skin + "/ganado.gif", Qt::green);
-    picture("Skins/" + skin + "/perdido.gif", Qt::red);
 }
 
 Form1& GameFixture::start()
@@ -65,6 +90,12 @@ void GameFixture::playAll(const char* characters)
 {
     for (const QChar ch : QString::fromUtf8(characters))
         click(ch.unicode());
+}
+
+void GameFixture::solve(const QString& answer)
+{
+    platform.answers.push_back(answer);
+    form->Command4->click();
 }
 
 QString GameFixture::display() const { return form->Text1->text(); }

@@ -1,18 +1,40 @@
 #pragma once
 
 #include "app/Form1.h"
+#include "skins/Form2.h"
 #include "support/FakePlatform.h"
 #include "support/TempAppFolder.h"
 
 #include <QColor>
-#include <QImage>
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-// A temporary application folder with one category, a skin and a main window
-// playing in it.
+// How a category file is written: its name, the [Datos] lines, raw lines after
+// the numbered entries (more entries or sections) and the [Est] line.
+struct CategoryFile {
+    const char* name = "Prueba";
+    const char* cuenta = "Cuenta=0";
+    const char* modo = "Modo=0";
+    const char* est = "Ganadas=0";
+    const char* extra = "";
+};
+
+QByteArray categoryText(std::initializer_list<const char*> entries, const CategoryFile& file = {});
+QByteArray pngPicture(const QColor& colour, QSize size = {300, 100});
+// A skin whose text is (10, 20, 30) and whose pictures are all one colour.
+void writeSkin(const TempAppFolder& folder, const QString& name, const QColor& colour);
+
+// The folder as shipped: datos.ini naming the category Prueba (entries "uno"
+// to "nueve") and the skin Prueba (written in `shippedColour`), and a second
+// category, Otra, with "mar".
+inline const QColor shippedColour(200, 220, 240);
+void layShippedFolder(const TempAppFolder& folder);
+// The text of Prueba.ini with another Cuenta line and raw lines after its entries.
+QByteArray shippedCategory(const char* cuenta = "Cuenta=0", const char* extra = "");
+
+// A temporary application folder and a main window playing in it.
 class GameFixture : public ::testing::Test {
 protected:
     TempAppFolder folder;
@@ -23,24 +45,37 @@ protected:
     {
         folder.write("datos.ini", iniText({"[Config]", category, skin}));
     }
-
-    void category(std::initializer_list<const char*> entries, const char* est = "Ganadas=0",
-                  const char* name = "Prueba");
+    void category(std::initializer_list<const char*> entries, const CategoryFile& file = {})
+    {
+        folder.write(QStringLiteral("Categorias/%1.ini").arg(file.name),
+                     categoryText(entries, file));
+    }
+    void category(std::initializer_list<const char*> entries, const char* est, const char* name)
+    {
+        category(entries, {.name = name, .est = est});
+    }
     QString stored(const char* section, const char* key, const char* name = "Prueba") const;
-
-    // A picture of one colour, saved in a format Qt reads under the given name.
-    void picture(const QString& relative, const QColor& colour, QSize size = {300, 100}) const;
-    void resultPictures(const QString& skin = "Prueba") const;
+    void picture(const QString& relative, const QColor& colour, QSize size = {300, 100}) const
+    {
+        folder.write(relative, pngPicture(colour, size));
+    }
 
     Form1& start();
     void newGame();
     void click(int code);
     void type(Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     void playAll(const char* characters);
+    void solve(const QString& answer);
 
     QString display() const;
     QString shown(const char* label) const;
     Form2* resultWindow() const { return form->form2.existing(); }
     bool resultShowing() const;
     QRgb resultColour() const;
+};
+
+// The same in a folder as shipped.
+class ShippedGame : public GameFixture {
+protected:
+    ShippedGame() { layShippedFolder(folder); }
 };

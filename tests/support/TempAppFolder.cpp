@@ -22,10 +22,7 @@ QString TempAppFolder::programPath(const QString& relative) const
     return joinPath(path(), windowsRelative);
 }
 
-QString TempAppFolder::nativeFile(const QString& relative) const
-{
-    return path() + '/' + relative;
-}
+QString TempAppFolder::nativeFile(const QString& relative) const { return path() + '/' + relative; }
 
 void TempAppFolder::write(const QString& relative, const QByteArray& bytes) const
 {

