@@ -19,7 +19,7 @@ PACKAGES := cmake g++ make pkg-config \
             dbus at-spi2-core python3-pyatspi \
             fonts-wine fonts-dejavu-core \
             libchm-dev fp-utils \
-            clang-14 libclang-rt-14-dev \
+            clang-14 clang-format-14 libclang-rt-14-dev \
             dpkg-dev file lintian appstream
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

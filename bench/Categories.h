@@ -11,8 +11,8 @@
 // Application folders for the benchmarks, with one category "Grande".
 namespace benchdata {
 
-constexpr int smallCategory = 25;     // about 1 KB
-constexpr int mediumCategory = 2000;  // about 100 KB
+constexpr int smallCategory = 25;    // about 1 KB
+constexpr int mediumCategory = 2000; // about 100 KB
 constexpr int largestCategory = 32767;
 
 // `entries` phrases of 40 characters, the counter and the statistics.

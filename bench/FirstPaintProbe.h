@@ -13,7 +13,10 @@
 // The runner that started the process reads the clock on the same time line.
 class FirstPaintProbe : public QObject {
 public:
-    explicit FirstPaintProbe(QWidget& window) : m_window(window) { window.installEventFilter(this); }
+    explicit FirstPaintProbe(QWidget& window) : m_window(window)
+    {
+        window.installEventFilter(this);
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override

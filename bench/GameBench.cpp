@@ -59,9 +59,8 @@ std::vector<std::int16_t> letters(std::int16_t nTilde)
 void Guess(benchmark::State& state)
 {
     // Buttons are indexed by character code: Ñ is 209.
-    EveryLetterOfTheLongPhrase(state, letters(209), [](Form1& form, std::int16_t code) {
-        form.Command3_Click(code);
-    });
+    EveryLetterOfTheLongPhrase(state, letters(209),
+                               [](Form1& form, std::int16_t code) { form.Command3_Click(code); });
 }
 
 void KeyPress(benchmark::State& state)

@@ -107,8 +107,7 @@ std::optional<Run> runOnce(const QString& program, const QStringList& arguments)
 
     pid_t child = 0;
     const auto started = std::chrono::steady_clock::now();
-    const int spawned =
-        posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), envp.data());
+    const int spawned = posix_spawn(&child, argv[0], &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     output.closeWriteEnd();
     if (spawned != 0)
@@ -145,8 +144,8 @@ Summary summarise(std::vector<double> values)
         return {};
     std::sort(values.begin(), values.end());
     const std::size_t middle = values.size() / 2;
-    const double median = values.size() % 2 ? values[middle]
-                                             : (values[middle - 1] + values[middle]) / 2;
+    const double median =
+        values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
     return {median, values.front(), values.back()};
 }
 

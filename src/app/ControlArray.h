@@ -6,8 +6,7 @@
 
 // Controls that share one name and are told apart by an index, such as the
 // character keyboard, whose indices are character codes.
-template <class Control>
-class ControlArray {
+template <class Control> class ControlArray {
 public:
     void add(int index, Control* control) { m_controls[index] = control; }
 

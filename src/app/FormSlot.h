@@ -27,8 +27,7 @@ private:
 
 // A secondary window that exists at most once: made on first use, destroyed
 // when it closes, made afresh by the next use.
-template <class Form>
-class FormSlot {
+template <class Form> class FormSlot {
 public:
     explicit FormSlot(std::function<Form*()> make) : m_make(std::move(make)) {}
     FormSlot(const FormSlot&) = delete;
@@ -46,10 +45,7 @@ public:
         return *m_form;
     }
 
-    Form* existing() const
-    {
-        return m_form && !m_watcher->closed() ? m_form.data() : nullptr;
-    }
+    Form* existing() const { return m_form && !m_watcher->closed() ? m_form.data() : nullptr; }
 
     // Shows the window without an owner; an open one comes to the front.
     Form& show()

@@ -5,10 +5,7 @@
 
 namespace {
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t';
-}
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 QByteArrayView withoutBlanks(QByteArrayView text)
 {

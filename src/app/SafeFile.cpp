@@ -139,8 +139,9 @@ bool replace(const QString& link, const Change& change, std::chrono::millisecond
         return false;
 
     PendingFile pending(path + QStringLiteral(".tmp"));
-    if (!pending.write(*replacement, info.exists() ? info.permissions() : QFileDevice::Permissions())
-        || !pending.moveOver(path))
+    if (!pending.write(*replacement,
+                       info.exists() ? info.permissions() : QFileDevice::Permissions()) ||
+        !pending.moveOver(path))
         return false;
     syncFolder(path);
     return true;

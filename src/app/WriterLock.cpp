@@ -104,7 +104,4 @@ WriterLock::WriterLock(const QString& file, std::chrono::milliseconds timeout)
 
 WriterLock::~WriterLock() = default;
 
-bool WriterLock::held() const
-{
-    return m_holder != nullptr;
-}
+bool WriterLock::held() const { return m_holder != nullptr; }

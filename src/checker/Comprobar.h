@@ -11,7 +11,6 @@ namespace checker {
 // With no argument it checks the folder it runs from. Findings go to `out`,
 // one a line; the summary and usage errors go to `err`.
 // Returns 0 when nothing is wrong, 1 when something is, 2 for a usage error.
-int run(const QStringList& arguments, const QString& ownFolder, QTextStream& out,
-        QTextStream& err);
+int run(const QStringList& arguments, const QString& ownFolder, QTextStream& out, QTextStream& err);
 
 } // namespace checker

@@ -38,8 +38,8 @@ Form3::Form3(Form1& main) : m_main(main)
     setPalette(background);
     setAutoFillBackground(true);
 
-    const auto label = [this](const QString& text, const QRect& rect, const QFont& font, QRgb colour,
-                              Qt::Alignment alignment) {
+    const auto label = [this](const QString& text, const QRect& rect, const QFont& font,
+                              QRgb colour, Qt::Alignment alignment) {
         auto* control = new QLabel(text, this);
         control->setGeometry(rect);
         control->setFont(font);
@@ -96,8 +96,8 @@ Form3::Form3(Form1& main) : m_main(main)
     D.add(3, new LineControl(this, 0, 3240, 3240, 3240));
     Line1 = new LineControl(this, 0, 2310, 3240, 2310);
 
-    for (QWidget* control : {static_cast<QWidget*>(B), static_cast<QWidget*>(Label1),
-                             static_cast<QWidget*>(Mail)}) {
+    for (QWidget* control :
+         {static_cast<QWidget*>(B), static_cast<QWidget*>(Label1), static_cast<QWidget*>(Mail)}) {
         control->installEventFilter(this);
         control->setMouseTracking(true);
     }
@@ -140,11 +140,15 @@ bool Form3::eventFilter(QObject* watched, QEvent* event)
 
 void Form3::B_KeyDown() { close(); }
 
-void Form3::Label1_Click() { m_main.platform().openLink(this, QString::fromLatin1(maker::webAddress)); }
+void Form3::Label1_Click()
+{
+    m_main.platform().openLink(this, QString::fromLatin1(maker::webAddress));
+}
 
 void Form3::Mail_Click()
 {
-    m_main.platform().openLink(this, QStringLiteral("mailto:") + QString::fromLatin1(maker::mailAddress));
+    m_main.platform().openLink(this,
+                               QStringLiteral("mailto:") + QString::fromLatin1(maker::mailAddress));
 }
 
 void Form3::Label1_MouseMove() { colourLinks(hover, qRgb(0, 0, 0)); }

@@ -16,8 +16,8 @@ inline std::string printed(const checker::Findings& findings, const QString& fil
 {
     QStringList lines;
     for (const checker::Finding& finding : findings)
-        lines << checker::formatted({finding.file.isEmpty() ? file : finding.file, finding.line,
-                            finding.message});
+        lines << checker::formatted(
+            {finding.file.isEmpty() ? file : finding.file, finding.line, finding.message});
     return lines.join('\n').toStdString();
 }
 
@@ -25,8 +25,8 @@ inline std::string printed(const checker::Findings& findings, const QString& fil
 class SkinFolder : public GameFixture {
 protected:
     // Every picture at its designed size and a complete info.ini.
-    void skin(const QString& folderName, const char* red = "TextoR=0", const char* green = "TextoV=0",
-              const char* blue = "TextoA=0")
+    void skin(const QString& folderName, const char* red = "TextoR=0",
+              const char* green = "TextoV=0", const char* blue = "TextoA=0")
     {
         const QString base = "Skins/" + folderName + "/";
         folder.write(base + "info.ini",
