@@ -83,39 +83,31 @@ TEST_F(Form1Skin, LoadsEachPieceAndKeepsThePreviousOnesWhereOneIsMissing)
 
 // The chooser lists the first twenty skins by name, leaving out a name
 // datos.ini cannot hold, opens on the first whatever the settings say, and
-// describes the selection from its own info.ini.
-TEST_F(Form1Skin, ChooserListsTwentySkinsAndDescribesTheSelection)
+// describes the selection from its own info.ini. "Aplicar" in the middle of a
+// game keeps the game and shows the new skin's picture for the failures so
+// far; "Cancelar", closing, and "Aplicar" with no skin to choose write nothing.
+TEST_F(Form1Skin, ChooserListsTwentySkinsAndApplyingKeepsTheGame)
 {
+    skin("Azul", QColor(0, 0, 200));
     for (int n = 0; n < 25; ++n) {
         const QString name = QStringLiteral("Piel%1").arg(n, 2, 10, QChar('0'));
         folder.write("Skins/" + name + "/info.ini",
                      iniText({"[Acerca]"}) + "Autor=" + name.toLatin1());
     }
     folder.write("Skins/Aĉero/info.ini", iniText({"[Acerca]", "Autor=Acero"}));
-    settings("Categoria=Prueba", "Skin=Piel07");
-    start();
-    Form4& skins = chooser();
-    ASSERT_EQ(skins.List1->count(), 20);
-    EXPECT_EQ(skins.List1->item(19)->text() + ' ' + skins.Label2->text(), "Piel19 Autor: Piel00");
-    skins.List1->setCurrentRow(1);
-    EXPECT_EQ(skins.Label2->text(), "Autor: Piel01");
-}
-
-// "Aplicar" in the middle of a game keeps the game and shows the new skin's
-// picture for the failures so far; "Cancelar", closing, and "Aplicar" with no
-// skin to choose write nothing.
-TEST_F(Form1Skin, ApplyingKeepsTheGameAndNothingElseWrites)
-{
-    skin("Azul", QColor(0, 0, 200));
     start();
     playAll("BC");
     const QByteArray before = folder.read("datos.ini");
     chooser().Command2->click();
     EXPECT_EQ(form->form4.existing(), nullptr);
-    chooser().close();
+    Form4& skins = chooser();
+    ASSERT_EQ(skins.List1->count(), 20);
+    skins.List1->setCurrentRow(1);
+    EXPECT_EQ(skins.List1->item(19)->text() + ' ' + skins.Label2->text(), "Piel18 Autor: Piel00");
+    skins.close();
     EXPECT_EQ(folder.read("datos.ini"), before);
 
-    ASSERT_EQ(chooser().List1->item(0)->text(), "Azul");
+    ASSERT_EQ(chooser().Label2->text(), "Autor: Alguien");
     chooser().Command1->click();
     EXPECT_EQ(LeerIni(folder.programPath("datos.ini"), "Config", "Skin"), "Azul");
     EXPECT_EQ(colourOf(form->Image1), QColor(0, 0, 200).darker(140).rgb());
