@@ -1,6 +1,5 @@
 #include "checker/CategoryCheck.h"
 #include "checker/Comprobar.h"
-#include "checker/Finding.h"
 #include "checker/SkinCheck.h"
 #include "skins/Form2.h" // GameFixture needs it whole
 #include "support/GameFixture.h"
@@ -13,8 +12,6 @@
 #include <QTextStream>
 
 #include <gtest/gtest.h>
-
-#include <string>
 
 namespace {
 
