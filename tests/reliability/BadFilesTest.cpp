@@ -21,25 +21,18 @@
 
 namespace {
 
-// What is spoilt at each relative name (split at spaces) before the game starts.
-struct Plant {
-    // MovedAway moves the entry to `bytes` and leaves a link to it.
-    enum Kind { File, Folder, Link, MovedAway, Mode, FullDisk } kind;
+// A spoilt application folder: what is planted at each relative name in
+// `where` (split at spaces), the phrase dealt ("" when there is nothing to
+// play) and part of the one message shown ("" when none is). MovedAway moves
+// the entry to `bytes` and leaves a link to it there.
+struct BadFolderCase {
+    enum Kind { File, Folder, Link, MovedAway, Mode, FullDisk };
+    std::string name;
+    Kind kind;
     QString where;
     QByteArray bytes; // a file's bytes, where a link points, or an octal mode
-};
-
-struct BadFolderCase {
-    std::string name;
-    Plant plant;
-    QString phrase; // the phrase dealt; "" when there is nothing to play
-    QString report; // part of the one message shown; "" when none is
-};
-
-// Stops the whole run, as a hang, when one case takes far too long.
-struct Watchdog {
-    Watchdog() { ::alarm(60); }
-    ~Watchdog() { ::alarm(0); }
+    QString phrase;
+    QString report;
 };
 
 // Writes beyond a few bytes fail as on a full disk, for as long as it lives.
@@ -62,22 +55,22 @@ QByteArray readData(const QString& name)
     return file.readAll();
 }
 
-void plant(const TempAppFolder& folder, const Plant& plant, int mode)
+void plant(const TempAppFolder& folder, const BadFolderCase& plant, int mode)
 {
     const std::string target = plant.bytes.toStdString();
     for (const QString& where : plant.where.split(' ', Qt::SkipEmptyParts)) {
         const std::filesystem::path path(QFile::encodeName(folder.nativeFile(where)).toStdString());
-        if (plant.kind == Plant::Mode)
+        if (plant.kind == BadFolderCase::Mode)
             ::chmod(path.c_str(), static_cast<mode_t>(mode));
-        else if (plant.kind == Plant::MovedAway)
+        else if (plant.kind == BadFolderCase::MovedAway)
             std::filesystem::rename(path, path.parent_path() / target);
         else
             std::filesystem::remove_all(path);
-        if (plant.kind == Plant::File)
+        if (plant.kind == BadFolderCase::File)
             folder.write(where, plant.bytes);
-        else if (plant.kind == Plant::Folder)
+        else if (plant.kind == BadFolderCase::Folder)
             std::filesystem::create_directory(path);
-        else if (plant.kind == Plant::Link || plant.kind == Plant::MovedAway)
+        else if (plant.kind == BadFolderCase::Link || plant.kind == BadFolderCase::MovedAway)
             std::filesystem::create_symlink(target, path);
     }
 }
@@ -124,17 +117,17 @@ QByteArray withGameValues(QByteArray before, const QByteArray& after)
 void playThrough(const BadFolderCase& badCase)
 {
     SCOPED_TRACE(badCase.name);
-    const Watchdog watchdog;
+    ::alarm(60); // a hang stops the whole run
     TempAppFolder folder;
     layShippedFolder(folder);
-    plant(folder, badCase.plant, badCase.plant.bytes.toInt(nullptr, 8));
+    plant(folder, badCase, badCase.bytes.toInt(nullptr, 8));
     std::map<QString, QByteArray> expected = snapshot(folder);
 
     FakePlatform platform;
     QString played;
     {
         std::optional<DiskFull> full;
-        if (badCase.plant.kind == Plant::FullDisk)
+        if (badCase.kind == BadFolderCase::FullDisk)
             full.emplace();
         Form1 form(folder.path(), platform);
         EXPECT_EQ(form.palabra(), badCase.phrase);
@@ -149,10 +142,9 @@ void playThrough(const BadFolderCase& badCase)
     }
 
     QStringList reports;
-    for (const FakePlatform::Message& message : platform.messages) {
-        if (message.text != u"No puedes resolver ahora. :)")
-            reports << message.text;
-    }
+    for (const FakePlatform::Message& message : platform.messages)
+        reports << message.text;
+    reports.removeAll(QStringLiteral("No puedes resolver ahora. :)"));
     EXPECT_TRUE(badCase.report.isEmpty()
                     ? reports.isEmpty()
                     : reports.size() == 1 && reports[0].contains(badCase.report))
@@ -175,8 +167,9 @@ void playThrough(const BadFolderCase& badCase)
     EXPECT_EQ(changed, QStringList());
     EXPECT_EQ(actual.size(), expected.size());
     // Gives every place its permissions back, so the folder can go.
-    if (badCase.plant.kind == Plant::Mode)
-        plant(folder, badCase.plant, 0700);
+    if (badCase.kind == BadFolderCase::Mode)
+        plant(folder, badCase, 0700);
+    ::alarm(0);
 }
 
 // The cases of data/cases.txt, those that change modes or all the others.
@@ -188,13 +181,12 @@ std::vector<BadFolderCase> tableCases(bool modes)
         QByteArrayList cells = line.split('|');
         for (QByteArray& cell : cells)
             cell = cell.trimmed() == "-" ? "" : cell.trimmed();
-        const auto kind = Plant::Kind(kinds.indexOf(cells.value(1)));
-        if (line.startsWith('#') || cells.size() != 6 || (kind == Plant::Mode) != modes)
+        const auto kind = BadFolderCase::Kind(kinds.indexOf(cells.value(1)));
+        if (line.startsWith('#') || cells.size() != 6 || (kind == BadFolderCase::Mode) != modes)
             continue;
-        cases.push_back({cells[0].toStdString(),
-                         {kind, cells[2], kind == Plant::File ? readData(cells[3]) : cells[3]},
-                         QString::fromUtf8(cells[4]),
-                         QString::fromUtf8(cells[5])});
+        cases.push_back({cells[0].toStdString(), kind, cells[2],
+                         kind == BadFolderCase::File ? readData(cells[3]) : cells[3],
+                         QString::fromUtf8(cells[4]), QString::fromUtf8(cells[5])});
     }
     return cases;
 }
@@ -216,9 +208,11 @@ TEST(BadFiles, OddTextAndWrongShapesNeitherStopTheGameNorLoseBytes)
         huge += "[S" + QByteArray::number(n) + "]\r\nk=" + QByteArray::number(n) + "\r\n";
     huge += shippedCategory("Cuenta=4", ("R=" + QByteArray(10 << 20, 'x') + "\r\n").constData());
     huge.replace("5A=cinco", "5A=" + QByteArray(70000, 'a'));
-    cases.push_back({"huge", {Plant::File, "Categorias/Prueba.ini", huge}, QString(254, 'A'), ""});
+    cases.push_back(
+        {"huge", BadFolderCase::File, "Categorias/Prueba.ini", huge, QString(254, 'A'), ""});
     const QByteArray longName = "[Config]\r\nCategoria=" + QByteArray(70000, 'z') + "\r\n";
-    cases.push_back({"a long category name", {Plant::File, "datos.ini", longName}, "MAR", ""});
+    cases.push_back(
+        {"a long category name", BadFolderCase::File, "datos.ini", longName, "MAR", ""});
     for (const BadFolderCase& badCase : cases)
         playThrough(badCase);
 }
