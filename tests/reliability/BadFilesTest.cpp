@@ -1,133 +1,218 @@
-#include "reliability/BadFolder.h"
+#include "app/IniText.h"
+#include "app/QtPrinters.h"
+#include "app/SafeFile.h"
+#include "support/GameFixture.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <csignal>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <vector>
 
 namespace {
 
-const QString prueba = QStringLiteral("Categorias/Prueba.ini");
+// A spoilt application folder: what is planted at each relative name in
+// `where` (split at spaces), the phrase dealt ("" when there is nothing to
+// play) and part of the one message shown ("" when none is). MovedAway moves
+// the entry to `bytes` and leaves a link to it there.
+struct BadFolderCase {
+    enum Kind { File, Folder, Link, MovedAway, Mode, FullDisk };
+    std::string name;
+    Kind kind;
+    QString where;
+    QByteArray bytes; // a file's bytes, where a link points, or an octal mode
+    QString phrase;
+    QString report;
+};
 
-QByteArray utf16(const QByteArray& text)
+// Writes beyond a few bytes fail as on a full disk, for as long as it lives.
+struct DiskFull {
+    rlimit before{};
+    DiskFull()
+    {
+        std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead of killing us
+        ::getrlimit(RLIMIT_FSIZE, &before);
+        const rlimit full{64, before.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &full);
+    }
+    ~DiskFull() { ::setrlimit(RLIMIT_FSIZE, &before); }
+};
+
+QByteArray readData(const QString& name)
 {
-    const QString wide = QString::fromLatin1(text);
-    return "\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(wide.utf16()), wide.size() * 2);
+    QFile file(QStringLiteral(PALABRINO_TEST_DATA_DIR "/") + name);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+    return file.readAll();
 }
 
-QByteArray replaced(QByteArray text, const QByteArray& from, const QByteArray& to)
+void plant(const TempAppFolder& folder, const BadFolderCase& plant, int mode)
 {
-    return text.replace(from, to);
+    const std::string target = plant.bytes.toStdString();
+    for (const QString& where : plant.where.split(' ', Qt::SkipEmptyParts)) {
+        const std::filesystem::path path(QFile::encodeName(folder.nativeFile(where)).toStdString());
+        if (plant.kind == BadFolderCase::Mode)
+            ::chmod(path.c_str(), static_cast<mode_t>(mode));
+        else if (plant.kind == BadFolderCase::MovedAway)
+            std::filesystem::rename(path, path.parent_path() / target);
+        else
+            std::filesystem::remove_all(path);
+        if (plant.kind == BadFolderCase::File)
+            folder.write(where, plant.bytes);
+        else if (plant.kind == BadFolderCase::Folder)
+            std::filesystem::create_directory(path);
+        else if (plant.kind == BadFolderCase::Link || plant.kind == BadFolderCase::MovedAway)
+            std::filesystem::create_symlink(target, path);
+    }
 }
 
-auto withPrueba(const QByteArray& text)
+// Every entry of the folder by relative name: a file's bytes, "folder", or
+// where a link points; and its mode beside it.
+std::map<QString, QByteArray> snapshot(const TempAppFolder& folder)
 {
-    return [text](const TempAppFolder& folder) { plantFile(folder, prueba, text); };
+    std::map<QString, QByteArray> entries;
+    QDirIterator it(folder.path(),
+                    QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo entry = it.nextFileInfo();
+        const QString name = QDir(folder.path()).relativeFilePath(entry.filePath());
+        entries[name + " (mode)"] = QByteArray::number(int(entry.permissions()), 16);
+        if (entry.isSymLink())
+            entries[name] = "link to " + QFile::encodeName(entry.symLinkTarget());
+        else
+            entries[name] =
+                entry.isDir() ? "folder" : safefile::readAll(entry.filePath()).value_or("?");
+    }
+    return entries;
 }
 
-auto withSettings(const QByteArray& text)
+// The played category's file as it was, but for the values the game keeps there.
+QByteArray withGameValues(QByteArray before, const QByteArray& after)
 {
-    return [text](const TempAppFolder& folder) { plantFile(folder, "datos.ini", text); };
+    for (const auto& [section, key] : {std::pair{u"Datos", u"Cuenta"},
+                                       {u"Est", u"Ganadas"},
+                                       {u"Est", u"Perdidas"},
+                                       {u"Est", u"MaxPunt"}}) {
+        const QString now = ini::readValue(after, section, key);
+        if (now != ini::readValue(before, section, key))
+            before = ini::writeValue(before, section, key, now).value_or(before);
+    }
+    return before;
+}
+
+// Starts the game in a fresh folder with the case planted, plays three keys
+// and a right "Resolver", and closes it; then checks the phrase, the one
+// report, and that every entry but the played category's game values is as
+// it was.
+void playThrough(const BadFolderCase& badCase)
+{
+    SCOPED_TRACE(badCase.name);
+    ::alarm(60); // a hang stops the whole run
+    TempAppFolder folder;
+    layShippedFolder(folder);
+    plant(folder, badCase, badCase.bytes.toInt(nullptr, 8));
+    std::map<QString, QByteArray> expected = snapshot(folder);
+
+    FakePlatform platform;
+    QString played;
+    {
+        std::optional<DiskFull> full;
+        if (badCase.kind == BadFolderCase::FullDisk)
+            full.emplace();
+        Form1 form(folder.path(), platform);
+        EXPECT_EQ(form.palabra(), badCase.phrase);
+        // E at no points shows the no-points picture.
+        for (const char key : {'S', 'E', 'L'})
+            form.Command3(key).click();
+        platform.answers.push_back(form.palabra());
+        form.Command4->click();
+        EXPECT_TRUE(form.terminada());
+        played = form.categoriaActual();
+        form.close();
+    }
+
+    QStringList reports;
+    for (const FakePlatform::Message& message : platform.messages)
+        reports << message.text;
+    reports.removeAll(QStringLiteral("No puedes resolver ahora. :)"));
+    EXPECT_TRUE(badCase.report.isEmpty()
+                    ? reports.isEmpty()
+                    : reports.size() == 1 && reports[0].contains(badCase.report))
+        << reports.join(" | ").toStdString();
+
+    const std::map<QString, QByteArray> actual = snapshot(folder);
+    // Through a link, the file played is the one it points to.
+    const QString playedFile =
+        QDir(QFileInfo(folder.path()).canonicalFilePath())
+            .relativeFilePath(
+                QFileInfo(folder.nativeFile("Categorias/" + played + ".ini")).canonicalFilePath());
+    if (!played.isEmpty() && expected.contains(playedFile) && actual.contains(playedFile))
+        expected[playedFile] = withGameValues(expected[playedFile], actual.at(playedFile));
+    // Names what changed, never the bytes: some files hold megabytes.
+    QStringList changed;
+    for (const auto& [name, bytes] : expected) {
+        if (!actual.contains(name) || actual.at(name) != bytes)
+            changed << name;
+    }
+    EXPECT_EQ(changed, QStringList());
+    EXPECT_EQ(actual.size(), expected.size());
+    // Gives every place its permissions back, so the folder can go.
+    if (badCase.kind == BadFolderCase::Mode)
+        plant(folder, badCase, 0700);
+    ::alarm(0);
+}
+
+// The cases of data/cases.txt, those that change modes or all the others.
+std::vector<BadFolderCase> tableCases(bool modes)
+{
+    const QByteArrayList kinds = {"file", "folder", "link", "moved away", "mode", "full disk"};
+    std::vector<BadFolderCase> cases;
+    for (const QByteArray& line : readData("cases.txt").split('\n')) {
+        QByteArrayList cells = line.split('|');
+        for (QByteArray& cell : cells)
+            cell = cell.trimmed() == "-" ? "" : cell.trimmed();
+        const auto kind = BadFolderCase::Kind(kinds.indexOf(cells.value(1)));
+        if (line.startsWith('#') || cells.size() != 6 || (kind == BadFolderCase::Mode) != modes)
+            continue;
+        cases.push_back({cells[0].toStdString(), kind, cells[2],
+                         kind == BadFolderCase::File ? readData(cells[3]) : cells[3],
+                         QString::fromUtf8(cells[4]), QString::fromUtf8(cells[5])});
+    }
+    return cases;
 }
 
 } // namespace
 
-// Would catch a crash, a hang or a wrong deal on odd INI text, and a write
-// that spoils bytes it had no reason to touch: a NUL, a long line, a line end
-// of another kind, the rest of a file read in another encoding.
-TEST(BadFiles, OddIniTextNeitherStopsTheGameNorLosesBytes)
+// Would catch a crash, a hang or a wrong deal on odd INI text or on a folder,
+// a link or a loop where a file should be (a write through it), a write that
+// spoils bytes it had no reason to touch (a NUL, a long line, a line end of
+// another kind), or a failed write reported as done or more than once.
+TEST(BadFiles, OddTextAndWrongShapesNeitherStopTheGameNorLoseBytes)
 {
-    const QByteArray tenMegabytes(10 << 20, 'x');
-    QByteArray manySections;
+    std::vector<BadFolderCase> cases = tableCases(false);
+    ASSERT_GT(cases.size(), 10u);
+    // Too big for files: 100,000 sections first, a 10 MB line and an entry
+    // of 70,000 characters in the category; a name of 70,000 in the settings.
+    QByteArray huge;
     for (int n = 0; n < 100000; ++n)
-        manySections += "[S" + QByteArray::number(n) + "]\r\nk=" + QByteArray::number(n) + "\r\n";
-    const QByteArray withNuls =
-        replaced(replaced(shippedCategory(), "Modo=0", QByteArray("Modo=0\0\0", 8)), "2A=dos",
-                 QByteArray("2A=d\0os", 7));
-    const QByteArray unusualKeys = "0A=cero\r\n-1A=menos uno\r\n99999A=lejos\r\n";
-
-    const BadFolderCase cases[] = {
-        {"random bytes as the category", withPrueba(randomBytes(4096, 1)), "", "no tiene frases"},
-        {"random bytes as the settings", withSettings(randomBytes(4096, 2)), "MAR", ""},
-        {"random bytes as the skin's info.ini",
-         [&](const TempAppFolder& f) {
-             plantFile(f, "Skins/Prueba/info.ini", randomBytes(4096, 3));
-         },
-         "UNO", ""},
-        {"NUL bytes inside lines", withPrueba(withNuls), "UNO", ""},
-        {"a category of one 10 MB line", withPrueba("[Datos] Cuenta=0 1A=uno " + tenMegabytes), "",
-         "no tiene frases"},
-        {"a 10 MB line in the category",
-         withPrueba(replaced(shippedCategory(), "[Est]", "Relleno=" + tenMegabytes + "\r\n[Est]")),
-         "UNO", ""},
-        {"100,000 sections before the category's own",
-         withPrueba(manySections + shippedCategory("Cuenta=4")), "CINCO", ""},
-        {"an entry of 70,000 characters",
-         withPrueba(replaced(shippedCategory(), "1A=uno", "1A=" + QByteArray(70000, 'a'))),
-         QString(254, 'A'), ""},
-        {"a category name of 70,000 characters",
-         withSettings("[Config]\r\nCategoria=" + QByteArray(70000, 'z') + "\r\nSkin=Prueba\r\n"),
-         "MAR", ""},
-        {"headers without their ]",
-         withPrueba(replaced(replaced(shippedCategory("Cuenta=3"), "[Datos]", "[Datos"),
-                             "[Contenido]", "[Contenido ")),
-         "CUATRO", ""},
-        {"a UTF-8 byte-order mark", withPrueba("\xEF\xBB\xBF" + shippedCategory("Cuenta=3")), "UNO",
-         ""},
-        {"a UTF-16 category", withPrueba(utf16(shippedCategory())), "", "no tiene frases"},
-        {"UTF-16 settings", withSettings(utf16("[Config]\r\nCategoria=Prueba\r\n")), "MAR", ""},
-        {"CR-only line ends", withPrueba(replaced(shippedCategory("Cuenta=1"), "\r\n", "\r")),
-         "DOS", ""},
-        {"counter -2 and a key -1A", withPrueba(shippedCategory("Cuenta=-2", unusualKeys)), "UNO",
-         ""},
-        {"counter -1 and a key 0A", withPrueba(shippedCategory("Cuenta=-1", unusualKeys)), "UNO",
-         ""},
-        {"counter 99998 and a key 99999A", withPrueba(shippedCategory("Cuenta=99998", unusualKeys)),
-         "UNO", ""},
-        {"statistics at the top and not numbers",
-         withPrueba(replaced(replaced(replaced(shippedCategory(), "Ganadas=0", "Ganadas=32767"),
-                                      "Perdidas=0", "Perdidas=abc"),
-                             "MaxPunt=0", "MaxPunt=32767")),
-         "UNO", ""},
-    };
-    for (const BadFolderCase& badCase : cases)
-        playThrough(badCase);
-}
-
-// Would catch a folder, a link or a loop where a file should be taken for
-// one (a crash, an error, a write through it), or a failed write reported as
-// done or reported more than once.
-TEST(BadFiles, WrongShapesCountAsMissingAndAFullDiskIsReportedOnce)
-{
-    const BadFolderCase cases[] = {
-        {"a category file that is a folder", [](const TempAppFolder& f) { plantFolder(f, prueba); },
-         "MAR", ""},
-        {"a Categorias that is a file",
-         [](const TempAppFolder& f) { plantFile(f, "Categorias", "no soy una carpeta"); }, "",
-         "Categorias"},
-        {"a skin folder that is a file",
-         [](const TempAppFolder& f) { plantFile(f, "Skins/Prueba", "no soy una carpeta"); }, "UNO",
-         ""},
-        {"a settings file that is a folder",
-         [](const TempAppFolder& f) { plantFolder(f, "datos.ini"); }, "MAR", ""},
-        {"a dangling category link",
-         [](const TempAppFolder& f) { plantLink(f, prueba, "falta.ini"); }, "MAR", ""},
-        {"a category link loop", [](const TempAppFolder& f) { plantLink(f, prueba, "Prueba.ini"); },
-         "MAR", ""},
-        {"a settings link loop",
-         [](const TempAppFolder& f) { plantLink(f, "datos.ini", "datos.ini"); }, "MAR", ""},
-        {"a skin link loop", [](const TempAppFolder& f) { plantLink(f, "Skins/Prueba", "Prueba"); },
-         "UNO", ""},
-        {"a Categorias link loop",
-         [](const TempAppFolder& f) { plantLink(f, "Categorias", "Categorias"); }, "",
-         "Categorias"},
-        {"a category that is a link to a file",
-         [](const TempAppFolder& f) {
-             f.write("Compartidas/Prueba.ini", shippedCategory());
-             plantLink(f, prueba, "../Compartidas/Prueba.ini");
-         },
-         "UNO", ""},
-        {"a full disk", [](const TempAppFolder&) {}, "UNO", "guardar", true},
-    };
+        huge += "[S" + QByteArray::number(n) + "]\r\nk=" + QByteArray::number(n) + "\r\n";
+    huge += shippedCategory("Cuenta=4", ("R=" + QByteArray(10 << 20, 'x') + "\r\n").constData());
+    huge.replace("5A=cinco", "5A=" + QByteArray(70000, 'a'));
+    cases.push_back(
+        {"huge", BadFolderCase::File, "Categorias/Prueba.ini", huge, QString(254, 'A'), ""});
+    const QByteArray longName = "[Config]\r\nCategoria=" + QByteArray(70000, 'z') + "\r\n";
+    cases.push_back(
+        {"a long category name", BadFolderCase::File, "datos.ini", longName, "MAR", ""});
     for (const BadFolderCase& badCase : cases)
         playThrough(badCase);
 }
@@ -138,28 +223,8 @@ TEST(BadFiles, UnreadableAndReadOnlyPlacesAsAnOrdinaryUser)
 {
     if (::geteuid() == 0)
         GTEST_SKIP() << "permissions do not bind root; as_ordinary_user.sh runs this as nobody";
-    const BadFolderCase cases[] = {
-        {"an unreadable category", [](const TempAppFolder& f) { setMode(f, prueba, 0); }, "MAR",
-         ""},
-        {"unreadable settings", [](const TempAppFolder& f) { setMode(f, "datos.ini", 0); }, "MAR",
-         ""},
-        {"unreadable skin pieces",
-         [](const TempAppFolder& f) {
-             setMode(f, "Skins/Prueba/info.ini", 0);
-             setMode(f, "Skins/Prueba/0.gif", 0);
-         },
-         "UNO", ""},
-        {"an unreadable Categorias", [](const TempAppFolder& f) { setMode(f, "Categorias", 0); },
-         "", "Categorias"},
-        {"a read-only category", [](const TempAppFolder& f) { setMode(f, prueba, 0444); }, "UNO",
-         "guardar"},
-        {"a read-only application folder",
-         [](const TempAppFolder& f) {
-             for (const char* place : {"Categorias", "Skins/Prueba", "Skins", "."})
-                 setMode(f, place, 0555);
-         },
-         "UNO", "guardar"},
-    };
+    const std::vector<BadFolderCase> cases = tableCases(true);
+    ASSERT_EQ(cases.size(), 6u);
     for (const BadFolderCase& badCase : cases)
         playThrough(badCase);
 }

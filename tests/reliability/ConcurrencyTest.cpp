@@ -1,5 +1,4 @@
 #include "app/Module1.h"
-#include "app/QtPrinters.h"
 #include "app/SafeFile.h"
 #include "support/TempAppFolder.h"
 
@@ -20,16 +19,13 @@ TEST(Concurrency, ReadersFindAWholeFileWhileTwoProcessesWrite)
     for (auto [process, prefix] : {std::pair{&first, "A"}, std::pair{&second, "B"}})
         process->start(INI_WRITER_HELPER, {"write", file, prefix, "300", "10"});
 
-    const QRegularExpression line(QStringLiteral("^(\\[Carga\\]|[AB][0-9]=[0-9]+)$"));
+    const QRegularExpression whole(QStringLiteral("^(\\[Carga\\]\r\n)([AB][0-9]=[0-9]+\r\n)+$"));
     int reads = 0;
     while (first.state() != QProcess::NotRunning || second.state() != QProcess::NotRunning) {
-        const std::optional<QByteArray> text = safefile::readAll(app.nativeFile("datos.ini"));
-        ASSERT_TRUE(text) << "missing after " << reads << " reads";
-        ASSERT_TRUE(text->endsWith("\r\n")) << text->toStdString();
-        QStringList lines = QString::fromLatin1(*text).split(QStringLiteral("\r\n"));
-        lines.removeLast();
-        for (const QString& each : lines)
-            ASSERT_TRUE(line.match(each).hasMatch()) << text->toStdString();
+        const QString text =
+            QString::fromLatin1(safefile::readAll(app.nativeFile("datos.ini")).value_or("missing"));
+        ASSERT_TRUE(whole.match(text).hasMatch())
+            << "after " << reads << " reads: " << text.toStdString();
         ++reads;
         first.waitForFinished(1);
         second.waitForFinished(1);
@@ -37,5 +33,4 @@ TEST(Concurrency, ReadersFindAWholeFileWhileTwoProcessesWrite)
     for (QProcess* process : {&first, &second})
         EXPECT_EQ(process->exitCode(), 0) << process->readAllStandardError().toStdString();
     EXPECT_GT(reads, 50);
-    EXPECT_EQ(LeerIni(file, "Carga", "B9"), "299");
 }

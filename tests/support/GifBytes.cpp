@@ -1,14 +1,10 @@
 #include "support/GifBytes.h"
 
-#include <QtEndian>
+#include <algorithm>
 
 namespace {
 
-QByteArray word(int value)
-{
-    const quint16 little = qToLittleEndian(static_cast<quint16>(value));
-    return QByteArray(reinterpret_cast<const char*>(&little), 2);
-}
+QByteArray word(int value) { return QByteArray(1, char(value & 0xFF)) + char(value >> 8); }
 
 // The table's size as the three bits of a GIF flags byte.
 int sizeBits(const QList<QRgb>& colours)
@@ -26,33 +22,6 @@ QByteArray colourTable(const QList<QRgb>& colours)
         table += char(qRed(colour)) + QByteArray(1, char(qGreen(colour))) + char(qBlue(colour));
     return table;
 }
-
-class CodeWriter {
-public:
-    void put(int code, int width)
-    {
-        m_bits |= std::uint32_t(code) << m_count;
-        for (m_count += width; m_count >= 8; m_count -= 8, m_bits >>= 8)
-            m_data += char(m_bits & 0xFF);
-    }
-    // The codes in sub-blocks of at most 255 bytes, and the empty one.
-    QByteArray blocks()
-    {
-        if (m_count > 0)
-            m_data += char(m_bits & 0xFF);
-        QByteArray out;
-        for (qsizetype at = 0; at < m_data.size(); at += 255) {
-            const QByteArray block = m_data.mid(at, 255);
-            out += char(block.size()) + block;
-        }
-        return out + '\0';
-    }
-
-private:
-    QByteArray m_data;
-    std::uint32_t m_bits = 0;
-    int m_count = 0;
-};
 
 // The frame's rows in the order an interlaced file stores them.
 std::vector<int> storedRows(int height, bool interlaced)
@@ -90,21 +59,33 @@ QByteArray gifBytes(const GifPicture& picture)
 {
     const int minimumCodeSize = std::max(2, sizeBits(picture.colours) + 1);
     const int clear = 1 << minimumCodeSize;
-    const int width = minimumCodeSize + 1;
-    CodeWriter codes;
+    QByteArray data;
+    std::uint32_t bits = 0;
+    int count = 0;
+    const auto put = [&](int code) {
+        bits |= std::uint32_t(code) << count;
+        for (count += minimumCodeSize + 1; count >= 8; count -= 8, bits >>= 8)
+            data += char(bits & 0xFF);
+    };
     int sinceClear = clear - 2;
     for (int row : storedRows(picture.frame.height(), picture.interlaced)) {
         for (int x = 0; x < picture.frame.width(); ++x) {
             if (sinceClear == clear - 2) {
-                codes.put(clear, width);
+                put(clear);
                 sinceClear = 0;
             }
-            codes.put(picture.indexes[std::size_t(row) * picture.frame.width() + x], width);
+            put(picture.indexes[std::size_t(row) * picture.frame.width() + x]);
             ++sinceClear;
         }
     }
-    codes.put(clear + 1, width);
-    return gifHead(picture) + char(minimumCodeSize) + codes.blocks() + ';';
+    put(clear + 1);
+    if (count > 0)
+        data += char(bits & 0xFF);
+    // The codes in sub-blocks of at most 255 bytes, and the empty one.
+    QByteArray blocks;
+    for (qsizetype at = 0; at < data.size(); at += 255)
+        blocks += char(data.mid(at, 255).size()) + data.mid(at, 255);
+    return gifHead(picture) + char(minimumCodeSize) + blocks + '\0' + ';';
 }
 
 GifPicture plainGif(int width, int height, std::uint8_t index)
