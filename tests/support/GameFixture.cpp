@@ -104,11 +104,3 @@ QString GameFixture::shown(const char* label) const
 {
     return form->findChild<QLabel*>(QString::fromLatin1(label))->text();
 }
-
-bool GameFixture::resultShowing() const { return resultWindow() && resultWindow()->isVisible(); }
-
-QRgb GameFixture::resultColour() const
-{
-    const QImage& shownPicture = resultWindow()->Image1->picture();
-    return shownPicture.isNull() ? 0 : shownPicture.pixel(0, 0);
-}
