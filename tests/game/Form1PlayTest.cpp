@@ -93,11 +93,11 @@ TEST_F(Form1Play, TypedKeysPlayLikeClicks)
     category({"ñu 7 de mayo"});
     start();
     const std::tuple<Qt::Key, const char*, Qt::KeyboardModifier> keys[] = {
-        {Qt::Key_M, "m", Qt::NoModifier}, {Qt::Key_D, "D", Qt::ShiftModifier},
-        {Qt::Key_Y, "Y", Qt::NoModifier}, {Qt::Key_7, "7", Qt::KeypadModifier},
-        {Qt::Key_7, "7", Qt::NoModifier}, {Qt::Key_QuoteLeft, "`", Qt::NoModifier},
-        {Qt::Key_M, "m", Qt::NoModifier}, {Qt::Key_Left, "", Qt::NoModifier},
-        {Qt::Key_F5, "", Qt::NoModifier}, {Qt::Key_E, "e", Qt::NoModifier}};
+        {Qt::Key_M, "m", Qt::NoModifier},     {Qt::Key_D, "D", Qt::ShiftModifier},
+        {Qt::Key_7, "7", Qt::KeypadModifier}, {Qt::Key_Y, "Y", Qt::NoModifier},
+        {Qt::Key_7, "7", Qt::NoModifier},     {Qt::Key_QuoteLeft, "`", Qt::NoModifier},
+        {Qt::Key_M, "m", Qt::NoModifier},     {Qt::Key_Left, "", Qt::NoModifier},
+        {Qt::Key_F5, "", Qt::NoModifier},     {Qt::Key_E, "e", Qt::NoModifier}};
     for (const auto& [key, text, modifier] : keys)
         type(key, text, modifier);
     EXPECT_EQ(state(), "Ñ  7 DE M Y  | 0/0 | 400 | 0 | M  D  Y  7  Ñ  E | -");
