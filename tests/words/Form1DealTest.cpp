@@ -14,6 +14,7 @@
 
 #include <map>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -32,11 +33,9 @@ protected:
     }
 };
 
-// Runs of dark columns (or rows) of what a control draws, in device pixels.
-struct Ink {
-    int first;
-    int last;
-};
+// Runs of dark columns (or rows) of what a control draws, first and last, in
+// device pixels.
+using Ink = std::pair<int, int>;
 
 std::vector<Ink> inkRuns(QWidget& control, Qt::Orientation along, int darkBelow)
 {
@@ -49,8 +48,8 @@ std::vector<Ink> inkRuns(QWidget& control, Qt::Orientation along, int darkBelow)
         bool dark = false;
         for (int j = 0; j < across && !dark; ++j)
             dark = qGray(columns ? image.pixel(i, j) : image.pixel(j, i)) < darkBelow;
-        if (dark && !runs.empty() && runs.back().last == i - 1)
-            runs.back().last = i;
+        if (dark && !runs.empty() && runs.back().second == i - 1)
+            runs.back().second = i;
         else if (dark)
             runs.push_back({i, i});
     }
@@ -161,16 +160,16 @@ TEST_F(Form1Deal, EveryCellStandsOverItsDashAtAnyScaleAndLength)
         ASSERT_EQ(letters.size(), std::size_t(cells));
         ASSERT_EQ(dashes.size(), std::size_t(cells));
         for (int i = 0; i < cells; ++i)
-            EXPECT_NEAR(letters[i].first + letters[i].last, dashes[i].first + dashes[i].last, 2)
+            EXPECT_NEAR(letters[i].first + letters[i].second, dashes[i].first + dashes[i].second, 2)
                 << "cell " << i;
         const double ratio = form->Text1->devicePixelRatioF();
-        EXPECT_LT(letters.back().last, form->Text1->width() * ratio);
+        EXPECT_LT(letters.back().second, form->Text1->width() * ratio);
         if (cells > 37)
             continue;
         firstLeft = firstLeft < 0 ? letters[0].first : firstLeft;
         EXPECT_EQ(letters[0].first, firstLeft);
         EXPECT_EQ(letters.back().first - letters[0].first, qRound((cells - 1) * 8 * ratio));
-        EXPECT_GE(letters[0].last - letters[0].first + 1, 6 * ratio);
+        EXPECT_GE(letters[0].second - letters[0].first + 1, 6 * ratio);
     }
 }
 
@@ -188,12 +187,13 @@ TEST_F(Form1Deal, NtildeIsDrawnWholeOnItsKeyAndAmongTheLettersUsed)
     QPushButton& key = form->Command3(209);
     const std::vector<Ink> keyRows = inkRuns(key, Qt::Vertical, 64);
     const int top = keyRows.front().first;
-    const int bottom = keyRows.back().last;
+    const int bottom = keyRows.back().second;
     const double ratio = key.devicePixelRatioF();
     EXPECT_NEAR(top, qRound(key.height() * ratio) - 1 - bottom, 1 + ratio);
     EXPECT_NEAR(bottom - top + 1, drawnHeight(key), 2 * ratio);
 
     key.click();
     const std::vector<Ink> usedRows = inkRuns(*form->Label3, Qt::Vertical, 64);
-    EXPECT_NEAR(usedRows.back().last - usedRows.front().first + 1, drawnHeight(*form->Label3), 1.5);
+    EXPECT_NEAR(usedRows.back().second - usedRows.front().first + 1, drawnHeight(*form->Label3),
+                1.5);
 }
