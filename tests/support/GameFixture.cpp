@@ -1,7 +1,6 @@
 #include "support/GameFixture.h"
 
 #include "app/CellRow.h"
-#include "app/Controls.h"
 #include "app/Module1.h"
 
 #include <QApplication>
