@@ -14,18 +14,23 @@ namespace {
 class Form1Play : public ShippedGame {
 protected:
     // What the player sees, in one line: the display, failures/gallows stage
-    // drawn, score, total, letters used and the result picture showing.
+    // drawn, score, total, letters used and the result showing, named as a
+    // screen reader says it when its picture agrees.
     std::string state() const
     {
         const auto colour = [](const ImageControl* shown) { return shown->picture().pixel(0, 0); };
         int stage = 0;
         while (stage < 5 && colour(form->I[stage]) != colour(form->Image1))
             ++stage;
-        const QHash<QRgb, QString> results{{QColor(Qt::green).rgb(), "ganado"},
-                                           {QColor(Qt::red).rgb(), "perdido"},
-                                           {QColor(Qt::yellow).rgb(), "sin puntos"}};
-        const bool showing = resultWindow() && resultWindow()->isVisible();
-        const QString result = showing ? results.value(colour(resultWindow()->Image1), "?") : "-";
+        const QHash<QRgb, QString> pictures{{QColor(Qt::green).rgb(), "Has ganado"},
+                                            {QColor(Qt::red).rgb(), "Has perdido"},
+                                            {QColor(Qt::yellow).rgb(), "Sin puntos"}};
+        QString result = "-";
+        if (resultWindow() && resultWindow()->isVisible()) {
+            const QString picture = pictures.value(colour(resultWindow()->Image1), "?");
+            result = resultWindow()->accessibleName().section(':', 0, 0);
+            result = result == picture ? result : result + " sobre " + picture;
+        }
         return QString("%1 | %2/%3 | %4 | %5 | %6 | %7")
             .arg(display(), shown("Label4"), QString::number(stage), shown("Label6"),
                  shown("Label8"), shown("Label3").trimmed(), result)
@@ -43,13 +48,13 @@ TEST_F(Form1Play, ScriptedGamesEndInTheExpectedState)
 {
     const std::tuple<const char*, const char*, const char*, const char*> games[] = {
         {"la casa", "CLA", "LA CA A | 0/0 | 100 | 0 | C  L  A | -", "2.5 x"},
-        {"banana", "A", "       | 0/0 | 0 | 0 |  | sin puntos", "2.5 x"},
-        {"banana", "ABENA", "BANANA | 0/0 | 1100 | 0 | B  N  A | ganado", "4 x"},
+        {"banana", "A", "       | 0/0 | 0 | 0 |  | Sin puntos", "2.5 x"},
+        {"banana", "ABENA", "BANANA | 0/0 | 1100 | 0 | B  N  A | Has ganado", "4 x"},
         {"banana", "BNO", "B N N  | 1/1 | 0 | 0 | B  N  O | -", "2.5 x"},
         {"ñandú anana", "NÑDAU", "ÑAND  ANANA | 1/1 | 0 | 0 | N  Ñ  D  A  U | -", "2.5 x"},
         {"sol", "BCDF", "    | 4/4 | 0 | 0 | B  C  D  F | -", "2.5 x"},
-        {"sol", "BCDFGS", "SOL | 5/5 | 0 | 0 | B  C  D  F  G | perdido", "2.5 1"},
-        {"la casa", "CLAS", "LA CASA | 0/0 | 1200 | 0 | C  L  A  S | ganado", "4 x"}};
+        {"sol", "BCDFGS", "SOL | 5/5 | 0 | 0 | B  C  D  F  G | Has perdido", "2.5 1"},
+        {"la casa", "CLAS", "LA CASA | 0/0 | 1200 | 0 | C  L  A  S | Has ganado", "4 x"}};
     for (const auto& [entry, keys, seen, wonAndLost] : games) {
         SCOPED_TRACE(keys);
         category({entry}, {.est = "Ganadas=2.5\r\nPerdidas=x"});
@@ -74,7 +79,7 @@ TEST_F(Form1Play, SolvingAcceptsOnlyTheExactPhrase)
     for (const char* answer : {"el nino", "el  niño", "el niño ", "", "El NIñO"})
         solve(QString::fromUtf8(answer)); // "" is Cancel
     form->Command4->click();
-    EXPECT_EQ(state(), "EL NIÑO | 3/3 | 1000 | 0 |  | ganado");
+    EXPECT_EQ(state(), "EL NIÑO | 3/3 | 1000 | 0 |  | Has ganado");
     EXPECT_EQ(platform.prompts.size(), 5u);
     ASSERT_EQ(platform.messages.size(), 4u);
     EXPECT_EQ(platform.messages.back().text, "No puedes resolver ahora. :)");
@@ -83,7 +88,7 @@ TEST_F(Form1Play, SolvingAcceptsOnlyTheExactPhrase)
     newGame();
     playAll("BCDF");
     solve("rio");
-    EXPECT_EQ(state(), "MAR | 5/5 | 0 | 1000 | B  C  D  F | perdido");
+    EXPECT_EQ(state(), "MAR | 5/5 | 0 | 1000 | B  C  D  F | Has perdido");
 }
 
 // Typed keys play exactly like clicks: letters whatever the case, main-row
