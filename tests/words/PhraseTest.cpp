@@ -59,6 +59,7 @@ TEST(EntryNumbers, AddOneBeforeRoundingAndWrapOrStayAtTheTop)
         EXPECT_EQ(categories::storedCount(text), count);
     }
     EXPECT_EQ(phrase::entryKey(12), "12A");
+    EXPECT_EQ(categories::storedNumber("40000"), 40000); // a best total is not a 16-bit count
 }
 
 // No category name may lead out of the application folder.
