@@ -1,7 +1,6 @@
 #include "support/GameFixture.h"
 
 #include "app/CellRow.h"
-#include "app/Controls.h"
 #include "app/Module1.h"
 
 #include <QApplication>
@@ -103,12 +102,4 @@ QString GameFixture::display() const { return form->Text1->text(); }
 QString GameFixture::shown(const char* label) const
 {
     return form->findChild<QLabel*>(QString::fromLatin1(label))->text();
-}
-
-bool GameFixture::resultShowing() const { return resultWindow() && resultWindow()->isVisible(); }
-
-QRgb GameFixture::resultColour() const
-{
-    const QImage& shownPicture = resultWindow()->Image1->picture();
-    return shownPicture.isNull() ? 0 : shownPicture.pixel(0, 0);
 }

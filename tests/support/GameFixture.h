@@ -70,8 +70,6 @@ protected:
     QString display() const;
     QString shown(const char* label) const;
     Form2* resultWindow() const { return form->form2.existing(); }
-    bool resultShowing() const;
-    QRgb resultColour() const;
 };
 
 // The same in a folder as shipped.

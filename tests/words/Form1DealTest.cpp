@@ -8,9 +8,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSet>
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -20,106 +23,62 @@ class Form1Deal : public ShippedGame {
 protected:
     // Without a skin, what is drawn is the game's own.
     void SetUp() override { settings("Categoria=Prueba", "Skin=Ninguna"); }
-    QString dashes() const { return form->Label9->text(); }
-    QString tip() const { return form->Label10->toolTip(); }
-    QRgb colourOf(int code) const
+    // A deal as one line: phrase, display, dashes, tool tip and stored counter.
+    std::string dealt() const
     {
-        return form->Command3(code).palette().color(QPalette::Button).rgb();
+        return QStringList{form->Text3->text(), display(), form->Label9->text(),
+                           form->Label10->toolTip(), stored("Datos", "Cuenta")}
+            .join(" | ")
+            .toStdString();
     }
 };
 
-// The dark columns of what a control draws, as runs in device pixels.
-struct Ink {
-    int first;
-    int last;
-};
+// Runs of dark columns (or rows) of what a control draws, first and last, in
+// device pixels.
+using Ink = std::pair<int, int>;
 
-std::vector<Ink> inkRuns(QWidget& control)
+std::vector<Ink> inkRuns(QWidget& control, Qt::Orientation along, int darkBelow)
 {
     const QImage image = control.grab().toImage();
+    const bool columns = along == Qt::Horizontal;
+    const int lines = columns ? image.width() : image.height();
+    const int across = columns ? image.height() : image.width();
     std::vector<Ink> runs;
-    for (int x = 0; x < image.width(); ++x) {
+    for (int i = 0; i < lines; ++i) {
         bool dark = false;
-        for (int y = 0; y < image.height() && !dark; ++y)
-            dark = qGray(image.pixel(x, y)) < 128;
-        if (dark && !runs.empty() && runs.back().last == x - 1)
-            runs.back().last = x;
+        for (int j = 0; j < across && !dark; ++j)
+            dark = qGray(columns ? image.pixel(i, j) : image.pixel(j, i)) < darkBelow;
+        if (dark && !runs.empty() && runs.back().second == i - 1)
+            runs.back().second = i;
         else if (dark)
-            runs.push_back({x, x});
+            runs.push_back({i, i});
     }
     return runs;
 }
 
-// The first and the last row of the control's image that hold dark pixels.
-std::pair<int, int> inkRows(QWidget& control)
-{
-    const QImage image = control.grab().toImage();
-    int first = -1;
-    int last = -1;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qGray(image.pixel(x, y)) < 64) {
-                first = first < 0 ? y : first;
-                last = y;
-                break;
-            }
-        }
-    }
-    return {first, last};
-}
-
 } // namespace
 
-// Entries must come strictly in order, the counter naming the one dealt, and
-// start again at 1A after the last.
-TEST_F(Form1Deal, DealsEntriesInOrderAndStartsAgainAfterTheLast)
+// Entries are dealt in order, in capitals, with the counter written back; a
+// gap or an entry that is only a hint starts again at 1A, even when that
+// restart cannot be stored (reported once). A hint becomes the tool tip.
+TEST_F(Form1Deal, DealsInOrderAndStartsAgainAtAGapOrAHintOnlyEntry)
 {
-    category({"perro", "gato", "loro"});
+    // A stored 0.5 is read as it is: the next entry is 2A, not 1A.
+    folder.write("Categorias/Prueba.ini", iniText({"[Datos]", "Cuenta=0.5", "Modo=0", "[Contenido]",
+                                                   "1A=El gato (en)", "2A=ñandú", "4A=cuatro"}));
     start();
-    EXPECT_EQ(form->palabra(), "PERRO");
-    EXPECT_EQ(stored("Datos", "Cuenta"), "1");
+    EXPECT_EQ(dealt(), "ÑANDÚ |       | ----- |  | 2");
     newGame();
-    EXPECT_EQ(form->palabra(), "GATO");
+    EXPECT_EQ(dealt(), "EL GATO |         | -- ---- | Título integro en Inglés | 1");
     form->mnunuevo->trigger();
-    EXPECT_EQ(form->palabra(), "LORO");
-    EXPECT_EQ(stored("Datos", "Cuenta"), "3");
-    newGame();
-    EXPECT_EQ(form->palabra(), "PERRO");
-    EXPECT_EQ(stored("Datos", "Cuenta"), "1");
-    EXPECT_EQ(form->cuentaActual(), "1");
-    EXPECT_TRUE(platform.messages.empty());
-}
+    EXPECT_EQ(form->palabra(), "ÑANDÚ");
+    EXPECT_EQ(stored("Datos", "Cuenta"), "2");
 
-// A gap ends the list, an empty entry or one that is only a hint restarts
-// the set-up at 1A, and a counter out of range or unreadable deals 1A.
-TEST_F(Form1Deal, GapsEmptyEntriesAndBadCountersLeadBackToTheFirstEntry)
-{
-    folder.write("Categorias/Prueba.ini", iniText({"[Datos]", "Cuenta=1", "Modo=0", "[Contenido]",
-                                                   "1A=uno", "2A=dos", "4A=cuatro", "[Est]"}));
-    start();
-    EXPECT_EQ(form->palabra(), "DOS");
+    category({"uno", "(EN)"}, {.cuenta = "Cuenta=1"});
     newGame();
-    EXPECT_EQ(form->palabra(), "UNO");
-    EXPECT_EQ(stored("Datos", "Cuenta"), "1");
-
-    // Counters are read as stored numbers; one past the end or unreadable deals 1A.
-    const struct {
-        const char* second;
-        const char* cuenta;
-        const char* dealt;
-    } cases[] = {
-        {"(EN)", "Cuenta=1", "UNO"}, {"dos", "Cuenta=32767", "UNO"}, {"dos", "Cuenta=abc", "UNO"},
-        {"dos", "Cuenta=", "UNO"},   {"dos", "Cuenta= 1 ", "DOS"},   {"dos", "Cuenta=0.5", "DOS"},
-    };
-    for (const auto& c : cases) {
-        category({"uno", c.second}, {.cuenta = c.cuenta});
-        newGame();
-        EXPECT_EQ(form->palabra(), c.dealt) << c.cuenta;
-    }
+    EXPECT_EQ(dealt(), "UNO |     | --- |  | 1");
     EXPECT_TRUE(platform.messages.empty());
 
-    // A restart that cannot be stored still deals 1A; the failed write is
-    // reported once.
     category({"uno", "dos"}, {.cuenta = "Cuenta=2"});
     QDir().mkpath(folder.nativeFile("Categorias/Prueba.ini.tmp"));
     newGame();
@@ -128,97 +87,56 @@ TEST_F(Form1Deal, GapsEmptyEntriesAndBadCountersLeadBackToTheFirstEntry)
     EXPECT_TRUE(platform.messages[0].text.contains("guardar"));
 }
 
-// The phrase is shown in capitals; hints become the word area's tool tip and
-// leave no blank behind, so the display has exactly the phrase's cells.
-TEST_F(Form1Deal, HintsBecomeTheToolTipAndCapitalsTheHiddenPhrase)
-{
-    category({"El gato (en)", "ñandú"});
-    start();
-    EXPECT_EQ(form->palabra(), "EL GATO");
-    EXPECT_EQ(display(), "       ");
-    EXPECT_EQ(dashes(), "-- ----");
-    EXPECT_EQ(tip(), QString::fromUtf8("Título integro en Inglés"));
-    newGame();
-    EXPECT_EQ(form->Text3->text(), QString::fromUtf8("ÑANDÚ"));
-    EXPECT_TRUE(tip().isEmpty());
-}
-
-// Digits light up the digit keys only for a phrase that holds one; an easy
-// category shows the first character, whatever it is.
+// The digit keys light up, all of them, only for a phrase that holds a digit;
+// an easy category (Modo read as the number 1) shows the first character,
+// whatever it is.
 TEST_F(Form1Deal, DigitKeysAndEasyModeFollowThePhrase)
 {
-    category({"la casa, 2", "sin numeros", "\" empieza en blanco\""}, {.modo = "Modo=1"});
+    const std::tuple<const char*, const char*, const char*, bool> cases[] = {
+        {"la casa, 2", "Modo=1", "L      ,  ", true},
+        {"sin numeros", "Modo=1.0", "S          ", false},
+        {"\" empieza\"", "Modo= 1", "        ", false},
+        {"perro", "Modo=2", "     ", false},
+        {"perro", "Modo=uno", "     ", false}};
     start();
-    EXPECT_EQ(display(), "L      ,  ");
-    std::vector<QRgb> lit;
-    for (int code = '0'; code <= '9'; ++code)
-        lit.push_back(colourOf(code));
-    newGame();
-    EXPECT_EQ(display(), "S          ");
-    for (int code = '0'; code <= '9'; ++code)
-        EXPECT_NE(colourOf(code), lit[code - '0']) << char(code);
-    newGame();
-    EXPECT_EQ(display()[0], ' ');
-
-    for (const auto& [modo, shown] : {std::pair{"Modo=1.0", "P    "},
-                                      {"Modo= 1", "P    "},
-                                      {"Modo=", "     "},
-                                      {"Modo=2", "     "},
-                                      {"Modo=uno", "     "}}) {
-        category({"perro"}, {.modo = modo});
+    std::map<bool, QSet<QRgb>> colours;
+    for (const auto& [entry, modo, shown, lit] : cases) {
+        category({entry}, {.modo = modo});
         newGame();
-        EXPECT_EQ(display(), shown) << modo;
+        EXPECT_EQ(display(), shown) << entry << " " << modo;
+        for (int code = '0'; code <= '9'; ++code)
+            colours[lit].insert(form->Command3(code).palette().color(QPalette::Button).rgb());
     }
+    EXPECT_EQ(colours[true].size() + colours[false].size(), 2u);
+    EXPECT_NE(colours[true], colours[false]);
 }
 
-// Without a usable setting the first category by file name is played and the
-// settings are left as they were; nothing is read outside the folder.
-TEST_F(Form1Deal, MissingOrUnsafeCategoryPlaysTheFirstOneByName)
+// Without a usable setting the first category by file name, whatever its
+// case, is played and the settings are left alone; nothing outside is read.
+// A category without phrases is reported once and ends the game, the set-up
+// never loops, and closing does not hand back an entry never dealt.
+TEST_F(Form1Deal, PlaysTheFirstCategoryByNameOrReportsOneWithoutPhrases)
 {
+    QDir(folder.nativeFile("Categorias")).removeRecursively();
     category({"zeta"}, {.name = "Zoo"});
     category({"perro"}, {.name = "animales"});
-    QFile::remove(folder.nativeFile("Categorias/Otra.ini"));
-    QFile::remove(folder.nativeFile("Categorias/Prueba.ini"));
     folder.write("secreto.ini", iniText({"[Datos]", "Cuenta=0", "[Contenido]", "1A=clave"}));
-
-    for (const char* line : {"Categoria=Inexistente", "Categoria=", "Otra=1",
-                             "Categoria=..\\secreto", "Categoria=../secreto"}) {
+    for (const char* line : {"Categoria=Inexistente", "Otra=1", "Categoria=..\\secreto"}) {
         settings(line);
         const QByteArray before = folder.read("datos.ini");
         start();
-        EXPECT_EQ(form->categoriaActual(), "animales") << line;
-        EXPECT_EQ(form->palabra(), "PERRO") << line;
+        EXPECT_EQ(form->categoriaActual() + " " + form->palabra(), "animales PERRO") << line;
         EXPECT_EQ(folder.read("datos.ini"), before);
-        category({"perro"}, {.name = "animales"});
     }
-    EXPECT_EQ(LeerIni(folder.programPath("secreto.ini"), "Datos", "Cuenta"), "0");
-    EXPECT_TRUE(platform.messages.empty());
-}
 
-// With nothing to deal the game says so once and stays over, and the set-up
-// never loops.
-TEST_F(Form1Deal, NoCategoryOrNoPhraseIsReportedAndEndsTheGame)
-{
-    QDir(folder.nativeFile("Categorias")).removeRecursively();
-    start();
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].title, "Palabrino");
-    EXPECT_TRUE(platform.messages[0].text.contains("Categorias"));
-    EXPECT_TRUE(form->terminada());
-    EXPECT_TRUE(display().isEmpty());
-    form.reset();
-
-    platform.messages.clear();
-    folder.write("Categorias/Vacia.ini",
-                 iniText({"[Datos]", "Cuenta=5", "Modo=0", "[Contenido]", "2A=dos", "[Est]"}));
+    category({}, {.name = "Vacia", .cuenta = "Cuenta=5", .extra = "2A=dos\r\n"});
     settings("Categoria=Vacia");
     start();
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_TRUE(platform.messages[0].text.contains("Vacia"));
     EXPECT_TRUE(form->terminada());
-    EXPECT_EQ(stored("Datos", "Cuenta", "Vacia"), "0");
     form->close();
     EXPECT_EQ(stored("Datos", "Cuenta", "Vacia"), "0");
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_TRUE(platform.messages[0].text.contains("Vacia"));
 }
 
 // On a screen of any scale every character must stand over its dash, at the
@@ -227,33 +145,27 @@ TEST_F(Form1Deal, NoCategoryOrNoPhraseIsReportedAndEndsTheGame)
 // drawn, in device pixels.
 TEST_F(Form1Deal, EveryCellStandsOverItsDashAtAnyScaleAndLength)
 {
-    const struct {
-        int cells;
-        char letter;
-    } cases[] = {{5, 'H'}, {37, 'H'}, {60, 'L'}};
     int firstLeft = -1;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.cells);
-        category({QByteArray(c.cells, c.letter).constData()});
+    for (const auto& [cells, letter] : {std::pair{5, 'H'}, {37, 'H'}, {60, 'L'}}) {
+        SCOPED_TRACE(cells);
+        category({QByteArray(cells, letter).constData()});
         start();
-        form->Command3(c.letter).click();
-        const std::vector<Ink> letters = inkRuns(*form->Text1);
-        const std::vector<Ink> dashes = inkRuns(*form->Label9);
-        ASSERT_EQ(letters.size(), std::size_t(c.cells));
-        ASSERT_EQ(dashes.size(), std::size_t(c.cells));
-        const double ratio = form->Text1->devicePixelRatioF();
-        for (int i = 0; i < c.cells; ++i) {
-            EXPECT_NEAR(letters[i].first + letters[i].last, dashes[i].first + dashes[i].last, 2)
+        click(letter);
+        const std::vector<Ink> letters = inkRuns(*form->Text1, Qt::Horizontal, 128);
+        const std::vector<Ink> dashes = inkRuns(*form->Label9, Qt::Horizontal, 128);
+        ASSERT_EQ(letters.size(), std::size_t(cells));
+        ASSERT_EQ(dashes.size(), std::size_t(cells));
+        for (int i = 0; i < cells; ++i)
+            EXPECT_NEAR(letters[i].first + letters[i].second, dashes[i].first + dashes[i].second, 2)
                 << "cell " << i;
-        }
-        EXPECT_LT(letters.back().last, form->Text1->width() * ratio);
-        if (c.cells > 37)
+        const double ratio = form->Text1->devicePixelRatioF();
+        EXPECT_LT(letters.back().second, form->Text1->width() * ratio);
+        if (cells > 37)
             continue;
-        if (firstLeft < 0)
-            firstLeft = letters[0].first;
+        firstLeft = firstLeft < 0 ? letters[0].first : firstLeft;
         EXPECT_EQ(letters[0].first, firstLeft);
-        EXPECT_EQ(letters.back().first - letters[0].first, qRound((c.cells - 1) * 8 * ratio));
-        EXPECT_GE(letters[0].last - letters[0].first + 1, 6 * ratio);
+        EXPECT_EQ(letters.back().first - letters[0].first, qRound((cells - 1) * 8 * ratio));
+        EXPECT_GE(letters[0].second - letters[0].first + 1, 6 * ratio);
     }
 }
 
@@ -263,20 +175,21 @@ TEST_F(Form1Deal, NtildeIsDrawnWholeOnItsKeyAndAmongTheLettersUsed)
 {
     category({"un ñu"});
     start();
-    const QString ntilde = QString::fromUtf8("Ñ");
-    const auto drawnHeight = [&](const QWidget& control) {
-        return QFontMetricsF(control.font()).tightBoundingRect(ntilde).height() *
+    const auto drawnHeight = [](const QWidget& control) {
+        return QFontMetricsF(control.font()).tightBoundingRect(QString::fromUtf8("Ñ")).height() *
                control.devicePixelRatioF();
     };
     // On the key the whole caption stands in the middle, clear of both edges.
     QPushButton& key = form->Command3(209);
-    const auto [top, bottom] = inkRows(key);
-    const int height = qRound(key.height() * key.devicePixelRatioF());
-    EXPECT_NEAR(top, height - 1 - bottom, 1 + key.devicePixelRatioF());
-    EXPECT_NEAR(bottom - top + 1, drawnHeight(key), 2 * key.devicePixelRatioF());
+    const std::vector<Ink> keyRows = inkRuns(key, Qt::Vertical, 64);
+    const int top = keyRows.front().first;
+    const int bottom = keyRows.back().second;
+    const double ratio = key.devicePixelRatioF();
+    EXPECT_NEAR(top, qRound(key.height() * ratio) - 1 - bottom, 1 + ratio);
+    EXPECT_NEAR(bottom - top + 1, drawnHeight(key), 2 * ratio);
 
     key.click();
-    EXPECT_EQ(form->Label3->text(), ntilde + "  ");
-    const auto [first, last] = inkRows(*form->Label3);
-    EXPECT_NEAR(last - first + 1, drawnHeight(*form->Label3), 1.5);
+    const std::vector<Ink> usedRows = inkRuns(*form->Label3, Qt::Vertical, 64);
+    EXPECT_NEAR(usedRows.back().second - usedRows.front().first + 1, drawnHeight(*form->Label3),
+                1.5);
 }
