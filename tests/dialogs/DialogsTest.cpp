@@ -10,7 +10,6 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -55,15 +54,11 @@ class Dialogs : public ShippedGame {
 protected:
     void SetUp() override
     {
-        settings("Categoria=Deportes");
-        QDir(folder.nativeFile("Categorias")).removeRecursively();
-        category({"futbol", "tenis"}, {.name = "Deportes"});
         folder.write("Categorias/notas.txt", "no es una categoria");
-        folder.write(
-            "Categorias/Animales.ini",
-            iniText({"[Datos]", "Cuenta=0", "Modo=0", "[Contenido]", "1A=perro", "[Acerca]",
-                     "Nombre=Animales", "Autor=Ana", "E-Mail=ana@example.org", "Comentario=Bichos",
-                     "[Est]", "Ganadas=3", "Perdidas=1", "MaxPunt=2500"}));
+        category({"perro"}, {.name = "Animales",
+                             .est = "Ganadas=3\r\nPerdidas=1",
+                             .extra = "[Acerca]\r\nNombre=Animales\r\nAutor=Ana\r\n"
+                                      "E-Mail=ana@example.org\r\nComentario=Bichos\r\n"});
         start();
     }
 
@@ -71,10 +66,6 @@ protected:
     {
         form->mnuCategorias->trigger();
         return form->form5.existing();
-    }
-    QString chosen() const
-    {
-        return LeerIni(folder.programPath("datos.ini"), "Config", "Categoria");
     }
 };
 
@@ -86,7 +77,7 @@ protected:
 TEST_F(Dialogs, CategoryChooserDescribesLinksAndSwitches)
 {
     Form5* first = chooser();
-    ASSERT_EQ(first->List1->count(), 2);
+    ASSERT_EQ(first->List1->count(), 3);
     EXPECT_EQ(described(first), "Nombre: Animales | Autor: Ana | E-Mail: ana@example.org | "
                                 "Comentario: Bichos");
     leftClick(first->Label3);
@@ -96,11 +87,14 @@ TEST_F(Dialogs, CategoryChooserDescribesLinksAndSwitches)
     first->List1->setCurrentRow(1);
     EXPECT_EQ(described(first), "Nombre:  | Autor:  | E-Mail:  | Comentario: ");
 
+    const auto chosen = [this] {
+        return LeerIni(folder.programPath("datos.ini"), "Config", "Categoria");
+    };
     first->Command2->click();
-    EXPECT_EQ(form->palabra() + chosen(), "FUTBOLDeportes");
+    EXPECT_EQ(form->palabra() + chosen(), "UNOPrueba");
     chooser()->Command1->click();
     EXPECT_EQ(form->form5.existing(), nullptr);
-    EXPECT_EQ(form->palabra() + chosen() + stored("Datos", "Cuenta", "Deportes"), "PERROAnimales0");
+    EXPECT_EQ(form->palabra() + chosen() + stored("Datos", "Cuenta"), "PERROAnimales0");
     chooser()->Command1->click();
     EXPECT_EQ(form->palabra() + stored("Datos", "Cuenta", "Animales"), "PERRO1");
 }
@@ -111,13 +105,12 @@ TEST_F(Dialogs, CategoryChooserDescribesLinksAndSwitches)
 // until the stack overflows.
 TEST_F(Dialogs, ChoosersAndStatisticsShowStoredTextAsTyped)
 {
-    folder.write(
-        "Categorias/Rara.ini",
-        iniText({"[Datos]", "Cuenta=0", "Modo=0", "[Contenido]", "1A=raro", "[Acerca]",
-                 "Nombre=<b>Noche</b>", "Autor=Ana &amp; Beto", "Comentario=con\u00A0pausa",
-                 "[Est]", "Ganadas=3", "Perdidas=%1", "MaxPunt=<i>9</i>"}));
+    category({"raro"}, {.name = "Rara",
+                        .est = "Ganadas=3\r\nPerdidas=%1\r\nMaxPunt=<i>9</i>",
+                        .extra = "[Acerca]\r\nNombre=<b>Noche</b>\r\nAutor=Ana &amp; Beto\r\n"
+                                 "Comentario=con\xA0pausa\r\n"});
     Form5* rara = chooser();
-    rara->List1->setCurrentRow(2);
+    rara->List1->setCurrentRow(3);
     const QString expected = QString::fromUtf8("Nombre: <b>Noche</b> | Autor: Ana &amp; Beto | "
                                                "E-Mail:  | Comentario: con\u00A0pausa");
     EXPECT_EQ(described(rara), expected);
@@ -128,7 +121,7 @@ TEST_F(Dialogs, ChoosersAndStatisticsShowStoredTextAsTyped)
     form->mnuestadisticas->trigger();
     Form6* statistics = form->form6.existing();
     EXPECT_EQ(readOut({statistics->Label4}), "Partidas Jugadas: 4");
-    statistics->List1->setCurrentRow(2);
+    statistics->List1->setCurrentRow(3);
     EXPECT_EQ(readOut({statistics->Label2, statistics->Label3}),
               QString::fromUtf8("Partidas Perdidas: %1 - 0% | Máxima Puntuación: <i>9</i>"));
     statistics->Command1->click();
@@ -143,20 +136,26 @@ TEST_F(Dialogs, AboutBoxLinksHoverAndClosing)
     Form3* about = form->form3.existing();
     form->mnuacerca->trigger();
     ASSERT_EQ(form->form3.existing(), about);
-    const auto colours = [&about] {
-        return std::pair(about->Label1->palette().color(QPalette::WindowText),
-                         about->Mail->palette().color(QPalette::WindowText));
+    // Per link: the plain colour "-", the first hover colour seen "x", another "?".
+    const QColor plain = about->Label1->palette().color(QPalette::WindowText);
+    QColor hovered;
+    const auto lit = [&about, &plain, &hovered] {
+        QString which;
+        for (const QLabel* link : {about->Label1, about->Mail}) {
+            const QColor colour = link->palette().color(QPalette::WindowText);
+            hovered = colour == plain ? hovered : colour;
+            which += colour == plain ? u'-' : (colour == hovered ? u'x' : u'?');
+        }
+        return which;
     };
-    const auto [plain, plainMail] = colours();
-    ASSERT_EQ(plain, plainMail);
-    mouse(about->Label1, QEvent::MouseMove, Qt::NoButton);
-    const QColor hovered = colours().first;
-    EXPECT_NE(hovered, plain);
-    EXPECT_EQ(colours().second, plain);
-    mouse(&about->A(2), QEvent::MouseMove, Qt::NoButton);
-    EXPECT_EQ(colours(), std::pair(hovered, plain));
-    mouse(about->Mail, QEvent::MouseMove, Qt::NoButton);
-    EXPECT_EQ(colours(), std::pair(plain, hovered));
+    const auto hover = [](QWidget* widget) { mouse(widget, QEvent::MouseMove, Qt::NoButton); };
+    EXPECT_EQ(lit(), "--");
+    hover(about->Label1);
+    EXPECT_EQ(lit(), "x-");
+    hover(&about->A(2));
+    EXPECT_EQ(lit(), "x-");
+    hover(about->Mail);
+    EXPECT_EQ(lit(), "-x");
 
     leftClick(about->Label1);
     leftClick(about->Mail);
@@ -169,7 +168,7 @@ TEST_F(Dialogs, AboutBoxLinksHoverAndClosing)
 
     form->mnuacerca->trigger();
     about = form->form3.existing();
-    EXPECT_EQ(colours().first, plain);
+    EXPECT_EQ(lit(), "--");
     leftClick(about->Image1);
     EXPECT_EQ(form->form3.existing(), nullptr);
 }
