@@ -4,6 +4,7 @@
 #include "dialogs/Form5.h"
 #include "dialogs/Form6.h"
 #include "dialogs/Form7.h"
+#include "dialogs/Shares.h"
 #include "skins/Form4.h"
 #include "support/GameFixture.h"
 
@@ -122,8 +123,10 @@ TEST_F(Dialogs, ChoosersAndStatisticsShowStoredTextAsTyped)
     Form6* statistics = form->form6.existing();
     EXPECT_EQ(readOut({statistics->Label4}), "Partidas Jugadas: 4");
     statistics->List1->setCurrentRow(3);
-    EXPECT_EQ(readOut({statistics->Label2, statistics->Label3}),
-              QString::fromUtf8("Partidas Perdidas: %1 - 0% | Máxima Puntuación: <i>9</i>"));
+    EXPECT_EQ(
+        readOut({statistics->Label4, statistics->Label1, statistics->Label2, statistics->Label3}),
+        QString::fromUtf8("Partidas Jugadas: 3 | Partidas Ganadas: 3 - 100 % | Partidas "
+                          "Perdidas: %1 - 0% | Máxima Puntuación: <i>9</i>"));
     statistics->Command1->click();
     EXPECT_EQ(form->form6.existing(), nullptr);
 }
@@ -189,4 +192,31 @@ TEST_F(Dialogs, ClosingTheMainWindowClosesEveryOtherWindow)
     EXPECT_EQ(missing(), 0);
     form->close();
     EXPECT_EQ(missing(), 5);
+}
+
+// Shares are whole per cent rounded down and computed exactly: a double
+// computation would show 28 % for 29 games of 100. Missing or unreadable
+// figures count as none, and stored text that looks like a pattern is shown
+// as stored.
+TEST(StatisticsLines, ShowSharesRoundedDownAndStoredTextAsStored)
+{
+    const struct {
+        const char *won, *lost, *expected;
+    } cases[] = {
+        {"3", "1", "4 | 3 - 75 % | 1 - 25%"},
+        {"1", "2", "3 | 1 - 33 % | 2 - 66%"},
+        {"29", "71", "100 | 29 - 29 % | 71 - 71%"},
+        {"5", "0", "5 | 5 - 100 % | 0 - 0%"},
+        {"32767", "32767", "65534 | 32767 - 50 % | 32767 - 50%"},
+        {"", "", "0 | 0 | 0"},
+        {"4", "muchas", "4 | 4 - 100 % | muchas - 0%"},
+        {"abc", "3", "3 | 0 - 0 % | 3 - 100%"},
+        {"3", "%1", "3 | 3 - 100 % | %1 - 0%"},
+    };
+    const auto figures = [](const QString& line) { return line.section(QStringLiteral(": "), 1); };
+    for (const auto& c : cases) {
+        const stats::Lines lines = stats::lines(c.won, c.lost, "0");
+        EXPECT_EQ(QStringList({figures(lines.played), figures(lines.won), figures(lines.lost)}),
+                  QString(c.expected).split(QStringLiteral(" | ")));
+    }
 }

@@ -49,16 +49,11 @@ TEST(ChmArchive, EveryTableEntryLinkAndPictureOfTheShippedHelpResolvesInsideIt)
                 continue;
             SCOPED_TRACE(page.toStdString() + " -> " + link.toStdString());
             const QByteArray target = archive.read(helplinks::objectPath(url)).value_or("");
-            if (url.path().endsWith(u".png"))
-                EXPECT_FALSE(QImage::fromData(target).isNull());
-            else
-                EXPECT_FALSE(target.isEmpty());
-            if (!url.hasFragment())
-                continue;
-            const QString anchor = QRegularExpression::escape(url.fragment(QUrl::FullyDecoded));
-            EXPECT_TRUE(htmltext::decodeHtml(target).contains(
-                QRegularExpression(QStringLiteral(R"re(\b(name|id)\s*=\s*")re") + anchor + u'"',
-                                   QRegularExpression::CaseInsensitiveOption)));
+            const QByteArray anchor = '"' + url.fragment(QUrl::FullyDecoded).toUtf8() + '"';
+            EXPECT_FALSE(target.isEmpty());
+            EXPECT_TRUE(!url.path().endsWith(u".png") || !QImage::fromData(target).isNull());
+            EXPECT_TRUE(!url.hasFragment() || target.contains("name=" + anchor) ||
+                        target.contains("id=" + anchor));
         }
     }
 }

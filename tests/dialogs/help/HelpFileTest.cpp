@@ -71,13 +71,10 @@ TEST(HelpInstance, OneViewerPerHelpFileEvenWhenStartedAtOnceOrKilled)
     bringToFront(window);
     EXPECT_TRUE(window.isVisible() && !window.isMinimized());
 
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    // The viewers inherit the test's offscreen platform.
     QProcess viewers[2];
-    for (QProcess& viewer : viewers) {
-        viewer.setProcessEnvironment(environment);
+    for (QProcess& viewer : viewers)
         viewer.start(PALABRINO_AYUDA, {file});
-    }
     const auto ended = [&viewers](int i) { return viewers[i].state() == QProcess::NotRunning; };
     ASSERT_TRUE(eventually([&] { return ended(0) || ended(1); }));
     QProcess& left = viewers[ended(0) ? 0 : 1];
