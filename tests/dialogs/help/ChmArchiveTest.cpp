@@ -24,9 +24,9 @@ void collectPages(const std::vector<ChmTopic>& topics, QStringList& pages)
 
 } // namespace
 
-// Catches broken help: a table entry naming a renamed page, a misspelt page or
-// anchor, and a picture not compiled in or not decodable.
-TEST(ChmArchive, EveryTableEntryLinkAndPictureOfTheShippedHelpResolvesInsideIt)
+// Catches broken help: a table entry naming a renamed page, tables read in part,
+// and a picture that is not a picture.
+TEST(ChmArchive, EveryTableEntryAndPictureOfTheShippedHelpIsReadableInsideIt)
 {
     const ChmArchive archive(shippedHelp);
     EXPECT_EQ(archive.title(), u"Ayuda de Palabrino");
@@ -36,24 +36,17 @@ TEST(ChmArchive, EveryTableEntryLinkAndPictureOfTheShippedHelpResolvesInsideIt)
     pages.removeDuplicates();
     EXPECT_EQ(pages.size(), 10);
 
-    static const QRegularExpression reference(
-        QStringLiteral(R"re(\b(?:href|src)\s*=\s*"([^"]*)")re"),
-        QRegularExpression::CaseInsensitiveOption);
+    // The help compiler already fails the build on a page link, anchor or
+    // picture it cannot find, but not on a picture it cannot decode.
+    static const QRegularExpression picture(QStringLiteral(R"re(\bsrc\s*=\s*"([^"]*)")re"),
+                                            QRegularExpression::CaseInsensitiveOption);
     for (const QString& page : pages) {
         const QString html = htmltext::decodeHtml(archive.read(page).value_or(""));
         EXPECT_FALSE(html.isEmpty()) << page.toStdString();
-        for (auto it = reference.globalMatch(html); it.hasNext();) {
-            const QString link = it.next().captured(1);
-            const QUrl url = helplinks::topicUrl(page).resolved(QUrl(link));
-            if (helplinks::linkKind(url) != helplinks::LinkKind::Topic)
-                continue;
-            SCOPED_TRACE(page.toStdString() + " -> " + link.toStdString());
-            const QByteArray target = archive.read(helplinks::objectPath(url)).value_or("");
-            const QByteArray anchor = '"' + url.fragment(QUrl::FullyDecoded).toUtf8() + '"';
-            EXPECT_FALSE(target.isEmpty());
-            EXPECT_TRUE(!url.path().endsWith(u".png") || !QImage::fromData(target).isNull());
-            EXPECT_TRUE(!url.hasFragment() || target.contains("name=" + anchor) ||
-                        target.contains("id=" + anchor));
+        for (auto it = picture.globalMatch(html); it.hasNext();) {
+            const QUrl url = helplinks::topicUrl(page).resolved(QUrl(it.next().captured(1)));
+            const QByteArray bytes = archive.read(helplinks::objectPath(url)).value_or("");
+            EXPECT_FALSE(QImage::fromData(bytes).isNull()) << url.toString().toStdString();
         }
     }
 }
