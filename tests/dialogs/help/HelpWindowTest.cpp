@@ -41,12 +41,14 @@ protected:
     // A click on a link: the browser reports the address as written in the page.
     void click(const char* href) { emit page()->anchorClicked(QUrl(QString::fromUtf8(href))); }
 
-    void choose(const char* treeName, const char* text)
+    // An entry of a table picked by a click or by the keyboard.
+    void choose(const char* treeName, const char* text,
+                void (QTreeWidget::*picked)(QTreeWidgetItem*, int))
     {
         QTreeWidget* entries = tree(treeName);
         const auto found = entries->findItems(QString::fromUtf8(text), Qt::MatchRecursive);
         ASSERT_FALSE(found.isEmpty()) << text;
-        emit entries->itemActivated(found.front(), 0);
+        emit(entries->*picked)(found.front(), 0);
     }
 
     std::unique_ptr<HelpWindow> window;
@@ -84,9 +86,9 @@ TEST_F(HelpViewer, FollowsLinksTablesKeysAndHistoryAndHandsOnlyWebAndMailOut)
     action("adelante")->trigger();
     EXPECT_EQ(state(), "chm:/teclado.html#foco | El teclado | El teclado | <-");
 
-    choose("contenido", "La puntuación");
+    choose("contenido", "La puntuación", &QTreeWidget::itemClicked);
     EXPECT_EQ(window->windowTitle(), "La puntuación");
-    choose("indice", "Foco del teclado");
+    choose("indice", "Foco del teclado", &QTreeWidget::itemActivated);
     EXPECT_EQ(state(), "chm:/teclado.html#foco | El teclado | El teclado | <-");
 
     action("inicio")->trigger();
