@@ -13,10 +13,7 @@ TEST(HelpText, ReadsPagesInTheirDeclaredCharsetAndElseGuessesUtf8OrWindows1252)
     const QByteArray utf8 = word.toUtf8();
     const QByteArray latin = "C\xF3mo jugar: \xF1"
                              "and\xFA";
-    const struct {
-        QByteArray html;
-        QString expected;
-    } cases[] = {
+    const std::pair<QByteArray, QString> cases[] = {
         {"<meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">" + utf8, word},
         {"<META CHARSET='Windows-1252'>" + latin, word},
         {"<meta charset=iso-8859-1>\xC3\xB1", QStringLiteral("Ã±")},
@@ -25,8 +22,8 @@ TEST(HelpText, ReadsPagesInTheirDeclaredCharsetAndElseGuessesUtf8OrWindows1252)
         {latin, word},
         {"10 \x80", QStringLiteral("10 €")},
     };
-    for (const auto& test : cases)
-        EXPECT_TRUE(htmltext::decodeHtml(test.html).endsWith(test.expected)) << test.html.data();
+    for (const auto& [html, expected] : cases)
+        EXPECT_TRUE(htmltext::decodeHtml(html).endsWith(expected)) << html.data();
 
     EXPECT_EQ(htmltext::title(QStringLiteral("<HEAD><Title>\n  Preguntas &amp;\n"
                                              "respuestas &#241;&#xF1; &lt;b&gt;</TITLE>")),
