@@ -4,14 +4,13 @@
 #include "dialogs/Form5.h"
 #include "dialogs/Form6.h"
 #include "dialogs/Form7.h"
-#include "skins/Form2.h"
+#include "dialogs/Shares.h"
 #include "skins/Form4.h"
 #include "support/GameFixture.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -22,73 +21,83 @@
 
 namespace {
 
+void mouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button = Qt::LeftButton)
+{
+    const QPointF at(2, 2);
+    QMouseEvent event(type, at, widget->mapToGlobal(at), button,
+                      type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+void leftClick(QWidget* widget)
+{
+    mouse(widget, QEvent::MouseButtonPress);
+    mouse(widget, QEvent::MouseButtonRelease);
+}
+
+// What the labels read out, with any markup rendered, joined by " | ".
+QString readOut(std::initializer_list<QWidget*> labels)
+{
+    QStringList texts;
+    for (QWidget* label : labels)
+        texts.append(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name));
+    return texts.join(QStringLiteral(" | "));
+}
+
+// The comment is read raw: its plain text turns a no-break space into a blank.
+QString described(const ChooserForm* chooser)
+{
+    return readOut({chooser->Label1, chooser->Label2, chooser->Label3}) + QStringLiteral(" | ") +
+           chooser->Text1->document()->toRawText();
+}
+
 class Dialogs : public ShippedGame {
 protected:
     void SetUp() override
     {
-        settings("Categoria=Deportes");
-        QDir(folder.nativeFile("Categorias")).removeRecursively();
-        folder.write(
-            "Categorias/Animales.ini",
-            iniText({"[Datos]", "Cuenta=0", "Modo=0", "[Contenido]", "1A=perro", "[Acerca]",
-                     "Nombre=Animales", "Autor=Ana", "E-Mail=ana@example.org", "Comentario=Bichos",
-                     "[Est]", "Ganadas=3", "Perdidas=1", "MaxPunt=2500"}));
-        category({"futbol", "tenis"}, {.name = "Deportes"});
+        folder.write("Categorias/notas.txt", "no es una categoria");
+        category({"perro"}, {.name = "Animales",
+                             .est = "Ganadas=3\r\nPerdidas=1",
+                             .extra = "[Acerca]\r\nNombre=Animales\r\nAutor=Ana\r\n"
+                                      "E-Mail=ana@example.org\r\nComentario=Bichos\r\n"});
+        start();
     }
 
-    static void leftClick(QWidget* widget)
+    Form5* chooser()
     {
-        QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2),
-                          widget->mapToGlobal(QPointF(2, 2)), Qt::LeftButton, Qt::LeftButton,
-                          Qt::NoModifier);
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2),
-                            widget->mapToGlobal(QPointF(2, 2)), Qt::LeftButton, Qt::NoButton,
-                            Qt::NoModifier);
-        QApplication::sendEvent(widget, &press);
-        QApplication::sendEvent(widget, &release);
-    }
-
-    static void hover(QWidget* widget)
-    {
-        QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(widget, &move);
-    }
-
-    static QRgb textColour(const QLabel* label)
-    {
-        return label->palette().color(QPalette::WindowText).rgb();
+        form->mnuCategorias->trigger();
+        return form->form5.existing();
     }
 };
 
 } // namespace
 
-// The chooser lists the categories by file name, opens on the first and
-// describes it; the mail line writes to its author.
-TEST_F(Dialogs, CategoryChooserListsAndDescribesCategories)
+// The chooser lists category files by name, opens on the first and describes
+// the selection; "Aplicar" settles the category left and deals from the new
+// one, even the current one; "Cancelar" changes nothing.
+TEST_F(Dialogs, CategoryChooserDescribesLinksAndSwitches)
 {
-    folder.write("Categorias/notas.txt", "no es una categoria");
-    // datos.ini could not hold this name: chosen, it would come back as another.
-    folder.write("Categorias/Año Ω.ini", folder.read("Categorias/Animales.ini"));
-    start();
-    form->mnuCategorias->trigger();
-    Form5* chooser = form->form5.existing();
-    ASSERT_NE(chooser, nullptr);
-    ASSERT_EQ(chooser->List1->count(), 2);
-    EXPECT_EQ(chooser->List1->item(0)->text(), "Animales");
-    EXPECT_EQ(chooser->List1->item(1)->text(), "Deportes");
-    EXPECT_EQ(chooser->List1->currentRow(), 0);
-    EXPECT_EQ(chooser->Label2->text(), "Autor: Ana");
-    EXPECT_EQ(chooser->Text1->toPlainText(), "Comentario: Bichos");
-
-    leftClick(chooser->Label3);
-    leftClick(chooser->Label4);
+    Form5* first = chooser();
+    ASSERT_EQ(first->List1->count(), 3);
+    EXPECT_EQ(described(first), "Nombre: Animales | Autor: Ana | E-Mail: ana@example.org | "
+                                "Comentario: Bichos");
+    leftClick(first->Label3);
+    leftClick(first->Label4);
     EXPECT_EQ(platform.links,
               QStringList({"mailto:ana@example.org", "https://palabrino.example.org/"}));
+    first->List1->setCurrentRow(1);
+    EXPECT_EQ(described(first), "Nombre:  | Autor:  | E-Mail:  | Comentario: ");
 
-    chooser->List1->setCurrentRow(1);
-    EXPECT_EQ(chooser->Label1->text(), "Nombre: ");
-    EXPECT_EQ(chooser->Text1->toPlainText(), "Comentario: ");
+    const auto chosen = [this] {
+        return LeerIni(folder.programPath("datos.ini"), "Config", "Categoria");
+    };
+    first->Command2->click();
+    EXPECT_EQ(form->palabra() + chosen(), "UNOPrueba");
+    chooser()->Command1->click();
+    EXPECT_EQ(form->form5.existing(), nullptr);
+    EXPECT_EQ(form->palabra() + chosen() + stored("Datos", "Cuenta"), "PERROAnimales0");
+    chooser()->Command1->click();
+    EXPECT_EQ(form->palabra() + stored("Datos", "Cuenta", "Animales"), "PERRO1");
 }
 
 // Authors' text is shown exactly as stored: markup and entities stay as
@@ -97,122 +106,117 @@ TEST_F(Dialogs, CategoryChooserListsAndDescribesCategories)
 // until the stack overflows.
 TEST_F(Dialogs, ChoosersAndStatisticsShowStoredTextAsTyped)
 {
-    folder.write(
-        "Categorias/Rara.ini",
-        iniText({"[Datos]", "Cuenta=0", "Modo=0", "[Contenido]", "1A=raro", "[Acerca]",
-                 "Nombre=<b>Noche</b>", "Autor=Ana &amp; Beto", "Comentario=con\u00A0pausa",
-                 "[Est]", "Ganadas=3", "Perdidas=%1", "MaxPunt=<i>9</i>"}));
-    const auto shown = [](QWidget* label) {
-        return QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
-    };
-    start();
-    form->mnuCategorias->trigger();
-    Form5* chooser = form->form5.existing();
-    chooser->List1->setCurrentRow(2);
-    EXPECT_EQ(shown(chooser->Label1), "Nombre: <b>Noche</b>");
-    EXPECT_EQ(shown(chooser->Label2), "Autor: Ana &amp; Beto");
-    EXPECT_EQ(chooser->Text1->document()->toRawText(),
-              QString::fromUtf8("Comentario: con\u00A0pausa"));
-    chooser->Text1->insertPlainText("x");
-    EXPECT_EQ(chooser->Text1->document()->toRawText(),
-              QString::fromUtf8("Comentario: con\u00A0pausa"));
+    category({"raro"}, {.name = "Rara",
+                        .est = "Ganadas=3\r\nPerdidas=%1\r\nMaxPunt=<i>9</i>",
+                        .extra = "[Acerca]\r\nNombre=<b>Noche</b>\r\nAutor=Ana &amp; Beto\r\n"
+                                 "Comentario=con\xA0pausa\r\n"});
+    Form5* rara = chooser();
+    rara->List1->setCurrentRow(3);
+    const QString expected = QString::fromUtf8("Nombre: <b>Noche</b> | Autor: Ana &amp; Beto | "
+                                               "E-Mail:  | Comentario: con\u00A0pausa");
+    EXPECT_EQ(described(rara), expected);
+    rara->Text1->insertPlainText("x");
+    EXPECT_EQ(described(rara), expected);
 
     // The statistics open on the first category and follow the selection.
     form->mnuestadisticas->trigger();
     Form6* statistics = form->form6.existing();
-    EXPECT_EQ(statistics->Label4->text(), "Partidas Jugadas: 4");
-    statistics->List1->setCurrentRow(2);
-    EXPECT_EQ(shown(statistics->Label2), "Partidas Perdidas: %1 - 0%");
-    EXPECT_EQ(shown(statistics->Label3), QString::fromUtf8("Máxima Puntuación: <i>9</i>"));
+    EXPECT_EQ(readOut({statistics->Label4}), "Partidas Jugadas: 4");
+    statistics->List1->setCurrentRow(3);
+    EXPECT_EQ(
+        readOut({statistics->Label4, statistics->Label1, statistics->Label2, statistics->Label3}),
+        QString::fromUtf8("Partidas Jugadas: 3 | Partidas Ganadas: 3 - 100 % | Partidas "
+                          "Perdidas: %1 - 0% | Máxima Puntuación: <i>9</i>"));
     statistics->Command1->click();
     EXPECT_EQ(form->form6.existing(), nullptr);
-}
-
-// "Aplicar" settles the category left, switches and deals from the new one,
-// even when it is the current one; "Cancelar" changes nothing.
-TEST_F(Dialogs, CategoryChooserSettlesTheCategoryLeftAndSwitches)
-{
-    start();
-    ASSERT_EQ(form->palabra(), "FUTBOL");
-    form->mnuCategorias->trigger();
-    form->form5.existing()->Command2->click();
-    EXPECT_EQ(form->palabra(), "FUTBOL");
-    EXPECT_EQ(LeerIni(folder.programPath("datos.ini"), "Config", "Categoria"), "Deportes");
-
-    form->mnuCategorias->trigger();
-    form->form5.existing()->Command1->click();
-    EXPECT_EQ(form->form5.existing(), nullptr);
-    EXPECT_EQ(LeerIni(folder.programPath("datos.ini"), "Config", "Categoria"), "Animales");
-    EXPECT_EQ(form->palabra(), "PERRO");
-    EXPECT_EQ(stored("Datos", "Cuenta", "Deportes"), "0");
-
-    form->mnuCategorias->trigger();
-    form->form5.existing()->Command1->click();
-    EXPECT_EQ(form->palabra(), "PERRO");
-    EXPECT_EQ(stored("Datos", "Cuenta", "Animales"), "1");
 }
 
 // The about box: links open and leave it open, hover colours stay until the
 // other link is touched, any key or the cross closes it.
 TEST_F(Dialogs, AboutBoxLinksHoverAndClosing)
 {
-    start();
     form->Command1->click();
     Form3* about = form->form3.existing();
-    ASSERT_NE(about, nullptr);
     form->mnuacerca->trigger();
-    EXPECT_EQ(form->form3.existing(), about);
-
-    const QRgb plain = textColour(about->Label1);
+    ASSERT_EQ(form->form3.existing(), about);
+    // Per link: the plain colour "-", the first hover colour seen "x", another "?".
+    const QColor plain = about->Label1->palette().color(QPalette::WindowText);
+    QColor hovered;
+    const auto lit = [&about, &plain, &hovered] {
+        QString which;
+        for (const QLabel* link : {about->Label1, about->Mail}) {
+            const QColor colour = link->palette().color(QPalette::WindowText);
+            hovered = colour == plain ? hovered : colour;
+            which += colour == plain ? u'-' : (colour == hovered ? u'x' : u'?');
+        }
+        return which;
+    };
+    const auto hover = [](QWidget* widget) { mouse(widget, QEvent::MouseMove, Qt::NoButton); };
+    EXPECT_EQ(lit(), "--");
     hover(about->Label1);
-    const QRgb hovered = textColour(about->Label1);
-    EXPECT_NE(hovered, plain);
-    EXPECT_EQ(textColour(about->Mail), plain);
+    EXPECT_EQ(lit(), "x-");
     hover(&about->A(2));
-    EXPECT_EQ(textColour(about->Label1), hovered);
+    EXPECT_EQ(lit(), "x-");
     hover(about->Mail);
-    EXPECT_EQ(textColour(about->Label1), plain);
-    EXPECT_EQ(textColour(about->Mail), hovered);
+    EXPECT_EQ(lit(), "-x");
 
     leftClick(about->Label1);
     leftClick(about->Mail);
     EXPECT_EQ(platform.links,
               QStringList({"https://palabrino.example.org/", "mailto:palabrino@example.org"}));
     EXPECT_EQ(form->form3.existing(), about);
-
     QKeyEvent key(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
     QApplication::sendEvent(about->B, &key);
     EXPECT_EQ(form->form3.existing(), nullptr);
 
     form->mnuacerca->trigger();
     about = form->form3.existing();
-    EXPECT_EQ(textColour(about->Label1), plain);
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(about->Image1, &press);
-    QApplication::sendEvent(about->Image1, &release);
+    EXPECT_EQ(lit(), "--");
+    leftClick(about->Image1);
     EXPECT_EQ(form->form3.existing(), nullptr);
 }
 
 // Closing the main window closes every other window; help opens by bare name.
 TEST_F(Dialogs, ClosingTheMainWindowClosesEveryOtherWindow)
 {
-    start();
-    form->mnuacerca->trigger();
-    form->mnuestadisticas->trigger();
-    form->mnuagradecimientos->trigger();
-    form->mnuskins->trigger();
-    form->mnuCategorias->trigger();
-    EXPECT_NE(form->form7.existing(), nullptr);
-    form->mnuayuda2->trigger();
+    for (QAction* item : {form->mnuacerca, form->mnuestadisticas, form->mnuagradecimientos,
+                          form->mnuskins, form->mnuCategorias, form->mnuayuda2})
+        item->trigger();
     EXPECT_EQ(platform.helpFiles, QStringList("ayuda.chm"));
-
+    const auto missing = [this] {
+        const std::vector<const QWidget*> windows{form->form3.existing(), form->form4.existing(),
+                                                  form->form5.existing(), form->form6.existing(),
+                                                  form->form7.existing()};
+        return std::count(windows.begin(), windows.end(), nullptr);
+    };
+    EXPECT_EQ(missing(), 0);
     form->close();
-    EXPECT_EQ(form->form3.existing(), nullptr);
-    EXPECT_EQ(form->form4.existing(), nullptr);
-    EXPECT_EQ(form->form5.existing(), nullptr);
-    EXPECT_EQ(form->form6.existing(), nullptr);
-    EXPECT_EQ(form->form7.existing(), nullptr);
+    EXPECT_EQ(missing(), 5);
+}
+
+// Shares are whole per cent rounded down and computed exactly: a double
+// computation would show 28 % for 29 games of 100. Missing or unreadable
+// figures count as none, and stored text that looks like a pattern is shown
+// as stored.
+TEST(StatisticsLines, ShowSharesRoundedDownAndStoredTextAsStored)
+{
+    const struct {
+        const char *won, *lost, *expected;
+    } cases[] = {
+        {"3", "1", "4 | 3 - 75 % | 1 - 25%"},
+        {"1", "2", "3 | 1 - 33 % | 2 - 66%"},
+        {"29", "71", "100 | 29 - 29 % | 71 - 71%"},
+        {"5", "0", "5 | 5 - 100 % | 0 - 0%"},
+        {"32767", "32767", "65534 | 32767 - 50 % | 32767 - 50%"},
+        {"", "", "0 | 0 | 0"},
+        {"4", "muchas", "4 | 4 - 100 % | muchas - 0%"},
+        {"abc", "3", "3 | 0 - 0 % | 3 - 100%"},
+        {"3", "%1", "3 | 3 - 100 % | %1 - 0%"},
+    };
+    const auto figures = [](const QString& line) { return line.section(QStringLiteral(": "), 1); };
+    for (const auto& c : cases) {
+        const stats::Lines lines = stats::lines(c.won, c.lost, "0");
+        EXPECT_EQ(QStringList({figures(lines.played), figures(lines.won), figures(lines.lost)}),
+                  QString(c.expected).split(QStringLiteral(" | ")));
+    }
 }

@@ -10,36 +10,27 @@
 
 #include <gtest/gtest.h>
 
+// Catches another program's help file in the folder the game was started from
+// shown instead of ours, a help file missed for the case of its name, a name
+// that escapes the folders searched, and a folder taken for a file.
 TEST(HelpFile, LooksInTheProgramFolderFirstAndThenInTheCurrentFolder)
 {
-    // Catches another program's help file in the folder the game was started
-    // from shown instead of ours, a help file missed for the case of its name,
-    // and a name that escapes the folders searched.
     TempAppFolder current;
     TempAppFolder program;
     const auto locate = [&](const QString& name) {
-        return locateHelpFile(name, program.path(), current.path());
+        return locateHelpFile(name, program.path(), current.path()).value_or("-");
     };
-    const QString name = QStringLiteral("ayuda.chm");
-
-    EXPECT_FALSE(locate(name));
-
-    current.write("ayuda.chm", "actual");
-    EXPECT_EQ(locate(name), current.nativeFile("ayuda.chm"));
-
-    program.write("Ayuda.CHM", "programa");
-    EXPECT_EQ(locate(name), program.nativeFile("Ayuda.CHM"));
-
-    EXPECT_EQ(locateHelpFile(program.nativeFile("Ayuda.CHM"), {}, {}),
-              program.nativeFile("Ayuda.CHM"));
-    EXPECT_FALSE(locate(QStringLiteral("../") + QDir(current.path()).dirName() +
-                        QStringLiteral("/ayuda.chm")));
-    EXPECT_FALSE(locate(QString()));
-
-    // A folder of that name is not a help file.
-    TempAppFolder other;
-    other.write("ayuda.chm/dentro", "x");
-    EXPECT_FALSE(locateHelpFile(name, other.path(), other.path()));
+    program.write("ayuda.chm/dentro", "x");
+    EXPECT_EQ(locate("ayuda.chm"), "-");
+    current.write("Ayuda.CHM", "actual");
+    EXPECT_EQ(locate("ayuda.chm"), current.nativeFile("Ayuda.CHM"));
+    QDir(program.nativeFile("ayuda.chm")).removeRecursively();
+    program.write("ayuda.chm", "programa");
+    EXPECT_EQ(locate("AYUDA.chm"), program.nativeFile("ayuda.chm"));
+    EXPECT_EQ(locateHelpFile(current.nativeFile("Ayuda.CHM"), {}, {}),
+              current.nativeFile("Ayuda.CHM"));
+    EXPECT_EQ(locate("../" + QDir(program.path()).dirName() + "/ayuda.chm"), "-");
+    EXPECT_EQ(locate(""), "-");
 }
 
 namespace {
@@ -54,63 +45,44 @@ template <class Condition> bool eventually(Condition done)
     return done();
 }
 
-QProcess* startViewer(const QString& file, QObject& owner)
-{
-    auto* viewer = new QProcess(&owner);
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    viewer->setProcessEnvironment(environment);
-    viewer->start(QStringLiteral(PALABRINO_AYUDA), {file});
-    return viewer;
-}
-
 } // namespace
 
-TEST(HelpInstance, AskedAgainForTheSameFileRaisesTheOpenViewer)
+// Catches every "Ayuda" starting one more viewer, a request to come forward
+// that never reaches the open one or leaves it minimised, two viewers started
+// at once racing past each other, and the socket of a killed viewer making
+// every later one unreachable.
+TEST(HelpInstance, OneViewerPerHelpFileEvenWhenStartedAtOnceOrKilled)
 {
-    // Catches every "Ayuda" starting one more viewer, and a request to come
-    // forward that never reaches the open one.
     TempAppFolder folder;
     folder.write("ayuda.chm", "uno");
     folder.write("otra.chm", "dos");
-    ViewerInstance first(folder.nativeFile("ayuda.chm"));
-    ASSERT_TRUE(first.claim());
-    bool raised = false;
-    QObject::connect(&first, &ViewerInstance::raiseRequested, [&raised] { raised = true; });
-
-    ViewerInstance again(folder.nativeFile("ayuda.chm"));
-    EXPECT_FALSE(again.claim());
-    EXPECT_TRUE(eventually([&] { return raised; }));
-    // Another help file has a viewer of its own.
-    EXPECT_TRUE(ViewerInstance(folder.nativeFile("otra.chm")).claim());
-
+    const QString file = folder.nativeFile("ayuda.chm");
+    {
+        ViewerInstance first(file);
+        ASSERT_TRUE(first.claim());
+        bool raised = false;
+        QObject::connect(&first, &ViewerInstance::raiseRequested, [&raised] { raised = true; });
+        EXPECT_FALSE(ViewerInstance(file).claim());
+        EXPECT_TRUE(eventually([&] { return raised; }));
+        EXPECT_TRUE(ViewerInstance(folder.nativeFile("otra.chm")).claim());
+    }
     QWidget window;
     window.showMinimized();
     bringToFront(window);
-    EXPECT_FALSE(window.isMinimized());
-    EXPECT_TRUE(window.isVisible());
-}
+    EXPECT_TRUE(window.isVisible() && !window.isMinimized());
 
-TEST(HelpInstance, TwoStartsAtOnceGiveOneViewerAndAKilledOneLeavesNoObstacle)
-{
-    // Catches two viewers racing past each other to open two windows, and the
-    // socket of a killed viewer making every later one unreachable.
-    TempAppFolder folder;
-    folder.write("ayuda.chm", "uno");
-    const QString file = folder.nativeFile("ayuda.chm");
-    QObject owner;
-    QProcess* a = startViewer(file, owner);
-    QProcess* b = startViewer(file, owner);
-    ASSERT_TRUE(eventually(
-        [&] { return a->state() == QProcess::NotRunning || b->state() == QProcess::NotRunning; }));
-    QProcess* left = a->state() == QProcess::NotRunning ? a : b;
-    QProcess* shown = left == a ? b : a;
-    EXPECT_EQ(left->exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(left->exitCode(), 0);
-    EXPECT_FALSE(shown->waitForFinished(500));
-
-    shown->kill();
-    ASSERT_TRUE(shown->waitForFinished(5000));
+    // The viewers inherit the test's offscreen platform.
+    QProcess viewers[2];
+    for (QProcess& viewer : viewers)
+        viewer.start(PALABRINO_AYUDA, {file});
+    const auto ended = [&viewers](int i) { return viewers[i].state() == QProcess::NotRunning; };
+    ASSERT_TRUE(eventually([&] { return ended(0) || ended(1); }));
+    QProcess& left = viewers[ended(0) ? 0 : 1];
+    QProcess& shown = viewers[ended(0) ? 1 : 0];
+    EXPECT_TRUE(left.exitStatus() == QProcess::NormalExit && left.exitCode() == 0);
+    EXPECT_FALSE(shown.waitForFinished(500));
+    shown.kill();
+    ASSERT_TRUE(shown.waitForFinished(5000));
     ViewerInstance next(file);
     EXPECT_TRUE(next.claim());
     EXPECT_FALSE(ViewerInstance(file).claim());
