@@ -67,19 +67,3 @@ TEST(IniWrite, TextThatWouldNotReadBackIsRefused)
     EXPECT_EQ(QDir(app.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{"datos.ini"});
 }
-
-// Would catch a new key or section put in the wrong place, or a lookup that
-// stops early, in a 10 MB file of 100,000 sections.
-TEST(IniWrite, FindsItsPlaceAmongAHundredThousandSections)
-{
-    TempAppFolder app;
-    QByteArray text;
-    for (int i = 0; i < 100000; ++i)
-        text += "[S" + QByteArray::number(i) + "]\r\nclave=" + QByteArray(80, 'v') + "\r\n";
-    app.write("datos.ini", text);
-    const QString file = app.programPath("datos.ini");
-    EXPECT_TRUE(EscribirIni(file, "s99999", "nueva", "1"));
-    EXPECT_TRUE(EscribirIni(file, "Ultima", "clave", "2"));
-    EXPECT_EQ(LeerIni(file, "S99999", "NUEVA"), u"1");
-    EXPECT_EQ(app.read("datos.ini"), text + "nueva=1\r\n[Ultima]\r\nclave=2\r\n");
-}

@@ -1,8 +1,6 @@
-#include "app/FormSlot.h"
 #include "app/KeyCodes.h"
 #include "app/Twips.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMetaEnum>
@@ -40,28 +38,6 @@ TEST(VirtualKeyCodes, NameTheKeyOfThePlayersLayout)
         ++rows;
     }
     EXPECT_GT(rows, 0);
-}
-
-// A secondary window exists at most once, and a closed one is never handed
-// out again, even before the event loop has deleted it.
-TEST(FormSlots, MakeOneWindowOnFirstUseAndAFreshOneAfterClosing)
-{
-    int made = 0;
-    FormSlot<QWidget> slot([&made] {
-        ++made;
-        return new QWidget;
-    });
-    EXPECT_EQ(slot.existing(), nullptr);
-    QWidget& first = slot.show();
-    EXPECT_EQ(&slot.get(), &first);
-    slot.close();
-    EXPECT_EQ(slot.existing(), nullptr);
-    QWidget& second = slot.get();
-    QApplication::processEvents();
-    EXPECT_EQ(&slot.get(), &second);
-    slot.close();
-    slot.close();
-    EXPECT_EQ(made, 2);
 }
 
 // Twips are 15 to a pixel, rounded to the nearest when a window is placed,
