@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 // Would catch a reader stricter than Windows about case, blanks, quotes and
 // comments, one that loses blanks inside a value, takes a "[" inside a value
 // for a section header, takes a later duplicate, needs the closing "]", knows
@@ -11,11 +13,7 @@
 TEST(IniRead, FindsValuesAsWindowsDoes)
 {
     const QString file = PALABRINO_TEST_DATA_DIR "/odd.ini";
-    const struct {
-        const char* section;
-        const char* key;
-        QString expected;
-    } cases[] = {
+    const std::tuple<const char*, const char*, QString> cases[] = {
         {"Config", "Skin", "Clásico  azul"},
         {"CONFIG", "dobles", "  entre comillas  "},
         {"Config", "Simples", "x"},
@@ -34,7 +32,7 @@ TEST(IniRead, FindsValuesAsWindowsDoes)
         {"B", "k", QString(QChar(0)) + 'x'},
         {"C", "k", "5"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(LeerIni(file, c.section, c.key), c.expected) << c.section << " " << c.key;
+    for (const auto& [section, key, expected] : cases)
+        EXPECT_EQ(LeerIni(file, section, key), expected) << section << " " << key;
     EXPECT_EQ(LeerIni(file + "falta", "Config", "Skin"), u"");
 }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 // Would catch a writer that rewrites, reorders or normalises anything but the
 // line of the key it changes, puts a new key at the end of the file, after
 // the comments that close its section or into a later duplicate of it, or
@@ -18,12 +20,7 @@ TEST(IniWrite, OnlyTheKeysOwnLineChangesAndNewOnesGoWhereTheyBelong)
     const auto replaced = [&mixed](const char* from, const char* to) {
         return QByteArray(mixed).replace(from, to);
     };
-    const struct {
-        QByteArray before;
-        const char* section;
-        const char* key;
-        QByteArray after;
-    } cases[] = {
+    const std::tuple<QByteArray, const char*, const char*, QByteArray> cases[] = {
         {mixed, "CONFIG", "SKIN", replaced("  skin = Viejo ;x\r\n", "skin=Azul\r\n")},
         {mixed, "config", "categoria", replaced("Categoria=Animales\r", "Categoria=Azul\r")},
         {"[Config]\r\nSkin=Rojo\r\n\r\n; fin\r\n[Config]\r\nx=1\r\n", "Config", "Color",
@@ -35,10 +32,10 @@ TEST(IniWrite, OnlyTheKeysOwnLineChangesAndNewOnesGoWhereTheyBelong)
         {"[A]\nk=1\n", "Config", "Skin", "[A]\nk=1\n[Config]\r\nSkin=Azul\r\n"},
     };
     TempAppFolder app;
-    for (const auto& c : cases) {
-        app.write("Datos.ini", c.before);
-        EXPECT_TRUE(EscribirIni(app.programPath("datos.ini"), c.section, c.key, "Azul"));
-        EXPECT_EQ(app.read("Datos.ini"), c.after) << c.before.toStdString();
+    for (const auto& [before, section, key, after] : cases) {
+        app.write("Datos.ini", before);
+        EXPECT_TRUE(EscribirIni(app.programPath("datos.ini"), section, key, "Azul"));
+        EXPECT_EQ(app.read("Datos.ini"), after) << before.toStdString();
     }
 }
 

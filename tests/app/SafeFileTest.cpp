@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <random>
 #include <thread>
 
 namespace {
@@ -88,7 +87,8 @@ TEST(SafeFile, TwoProcessesWritingAtOnceLoseNothing)
 }
 
 // Would catch a replacement that is not atomic (a file killed half-written or
-// emptied) or a killed writer's leftovers that block or litter later writes.
+// emptied, at moments spread over 20 ms of writing) or a killed writer's
+// leftovers that block or litter later writes.
 TEST(SafeFile, WriterKilledAtAnyMomentLeavesTheOldOrTheNewFile)
 {
     TempAppFolder app;
@@ -100,12 +100,10 @@ TEST(SafeFile, WriterKilledAtAnyMomentLeavesTheOldOrTheNewFile)
     ASSERT_TRUE(EscribirIni(file, "Carga", "k", shortValue));
     const QByteArray withShort = app.read("datos.ini");
 
-    std::mt19937 random(std::random_device{}());
-    std::uniform_int_distribution<int> microseconds(0, 20000);
     for (int kill = 0; kill < 200; ++kill) {
         QProcess writer;
         startWriter(writer, {"alternate", app.nativeFile("datos.ini"), shortValue, longValue});
-        std::this_thread::sleep_for(std::chrono::microseconds(microseconds(random)));
+        std::this_thread::sleep_for(std::chrono::microseconds(100 * kill));
         writer.kill();
         ASSERT_TRUE(writer.waitForFinished(10000));
         const QByteArray now = app.read("datos.ini");

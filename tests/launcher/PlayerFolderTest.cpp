@@ -1,4 +1,5 @@
 #include "launcher/PlayerFolder.h"
+#include "app/QtPrinters.h"
 #include "support/TempAppFolder.h"
 
 #include <QDir>
