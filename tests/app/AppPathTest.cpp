@@ -12,33 +12,24 @@
 TEST(AppPath, NamesMatchWithoutRegardToCaseInsideTheFolder)
 {
     TempAppFolder app;
-    app.write("Categorias/Animales.ini", "");
-    app.write("Datos.ini", "");
-    app.write("datos.ini", "");
-    const struct {
-        const char* relative;
-        const char* expected; // nullptr: refused
-    } cases[] = {
-        {"CATEGORIAS\\animales.INI", "Categorias/Animales.ini"},
-        {"datos.ini", "datos.ini"},
-        {"Datos.ini", "Datos.ini"},
-        {"categorias\\Nueva.ini", "Categorias/Nueva.ini"},
-        {"Skins\\azul\\Fondo.GIF", "Skins/azul/Fondo.GIF"},
-        {"..\\datos.ini", nullptr},
-        {"Categorias\\..\\..\\datos.ini", nullptr},
-        {".\\datos.ini", nullptr},
-        {"Categorias\\\\Animales.ini", nullptr},
-        {"Categorias\\", nullptr},
+    for (const char* file : {"Categorias/Animales.ini", "Datos.ini", "datos.ini"})
+        app.write(file, "");
+    const std::pair<QString, const char*> cases[] = {
+        {app.programPath("CATEGORIAS\\animales.INI"), "Categorias/Animales.ini"},
+        {app.path() + "/Categorias/animales.ini", "Categorias/Animales.ini"},
+        {app.programPath("datos.ini"), "datos.ini"},
+        {app.programPath("Datos.ini"), "Datos.ini"},
+        {app.programPath("categorias\\Nueva.ini"), "Categorias/Nueva.ini"},
+        {app.programPath("Skins\\azul\\Fondo.GIF"), "Skins/azul/Fondo.GIF"},
+        {app.programPath("Categorias\\..\\..\\datos.ini"), nullptr}, // nullptr: refused
+        {app.programPath(".\\datos.ini"), nullptr},
+        {app.programPath("Categorias\\\\Animales.ini"), nullptr},
+        {app.programPath("Categorias\\"), nullptr},
+        {"", nullptr},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.relative);
-        const std::optional<QString> expected =
-            c.expected ? std::optional(QDir::toNativeSeparators(app.nativeFile(c.expected)))
-                       : std::nullopt;
-        EXPECT_EQ(nativePath(app.programPath(c.relative)), expected);
+    for (const auto& [path, expected] : cases) {
+        const auto native = QDir::toNativeSeparators(app.nativeFile(expected));
+        EXPECT_EQ(nativePath(path), expected ? std::optional(native) : std::nullopt)
+            << path.toStdString();
     }
-    EXPECT_EQ(nativePath(app.path() + "/Categorias/animales.ini"),
-              QDir::toNativeSeparators(app.nativeFile("Categorias/Animales.ini")));
-    EXPECT_EQ(nativePath(""), std::nullopt);
-    EXPECT_EQ(nativePath("\\"), std::nullopt);
 }

@@ -12,20 +12,10 @@ TEST(Cp1252, FollowsWindows)
     QByteArray all;
     for (int byte = 0; byte < 256; ++byte)
         all.append(char(byte));
-    const QString text = cp1252::decode(all);
-    ASSERT_EQ(text.size(), 256);
-    EXPECT_EQ(cp1252::encode(text), all);
-    for (const auto& [byte, expected] : {std::pair{0x80, 0x20AC},
-                                         {0x81, 0x81},
-                                         {0x8A, 0x160},
-                                         {0x9D, 0x9D},
-                                         {0x9F, 0x178},
-                                         {0xD1, 0xD1}})
-        EXPECT_EQ(text[byte], QChar(expected)) << byte;
-
-    EXPECT_EQ(cp1252::encode(u"€ñ"), QByteArray("\x80\xF1"));
-    EXPECT_EQ(cp1252::encode(u"aāb😀"), QByteArray("a?b?"));
-
-    EXPECT_EQ(cp1252::toUpper(u"ñandú azúcar àéîõüýþ šœžÿ"), u"ÑANDÚ AZÚCAR ÀÉÎÕÜÝÞ ŠŒŽŸ");
-    EXPECT_EQ(cp1252::toUpper(u"ßµ÷ā1!"), u"ßµ÷ā1!");
+    EXPECT_EQ(cp1252::decode(all).size(), 256);
+    EXPECT_EQ(cp1252::encode(cp1252::decode(all)), all);
+    EXPECT_EQ(cp1252::decode("\x80\x81\x8A\x9D\x9F\xD1"), u"€\u0081Š\u009DŸÑ");
+    EXPECT_EQ(cp1252::encode(u"aāb😀€ñ"), QByteArray("a?b?\x80\xF1"));
+    EXPECT_EQ(cp1252::toUpper(u"ñandú azúcar àéîõüýþ šœžÿ ßµ÷ā1!"),
+              u"ÑANDÚ AZÚCAR ÀÉÎÕÜÝÞ ŠŒŽŸ ßµ÷ā1!");
 }

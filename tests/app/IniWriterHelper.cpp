@@ -24,28 +24,19 @@ int main(int argc, char** argv)
             for (;;)
                 std::this_thread::sleep_for(std::chrono::hours(1));
         });
-        return 1;
-    }
-    if (args.size() == 5 && args[0] == "write") {
-        const int keys = args[4].toInt();
+    } else if (args.size() == 5 && args[0] == "write") {
         bool allWritten = true;
-        for (int i = 0; i < args[3].toInt(); ++i) {
-            if (!EscribirIni(args[1], "Carga", args[2] + QString::number(i % keys),
-                             QString::number(i))) {
-                std::fprintf(stderr, "write %d failed\n", i);
-                allWritten = false;
-            }
-        }
+        for (int i = 0; i < args[3].toInt(); ++i)
+            allWritten &=
+                EscribirIni(args[1], "Carga", args[2] + QString::number(i % args[4].toInt()),
+                            QString::number(i));
         return allWritten ? 0 : 1;
-    }
-    if (args.size() == 4 && args[0] == "alternate") {
+    } else if (args.size() == 4 && args[0] == "alternate") {
         std::puts("writing");
         std::fflush(stdout);
         for (int i = 0;; ++i)
             EscribirIni(args[1], "Carga", "k", args[2 + i % 2]);
     }
-    std::fputs("usage: ini_writer_helper write <file> <prefix> <count> <keys> | hang <file> | "
-               "alternate <file> <a> <b>\n",
-               stderr);
+    std::fputs("usage: see the head of IniWriterHelper.cpp\n", stderr);
     return 2;
 }

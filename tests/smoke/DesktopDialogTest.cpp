@@ -4,77 +4,57 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <memory>
 
 namespace {
 
-// Acts on the modal dialog once it is up, as a player would.
-void whenDialogOpens(std::function<void(QWidget*)> act)
+// Answers the next modal dialog as a player would: types `typed` into its
+// field, if it has one, and presses `button`. The returned text fills with
+// what the dialog showed: its title, its texts and its field as it opened.
+std::shared_ptr<QString> answerNextDialog(const QString& typed,
+                                          QDialogButtonBox::StandardButton button)
 {
+    auto seen = std::make_shared<QString>();
     auto* poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            poll->stop();
-            poll->deleteLater();
-            act(dialog);
+    QObject::connect(poll, &QTimer::timeout, poll, [=] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        if (!dialog)
+            return;
+        poll->deleteLater();
+        *seen = dialog->windowTitle();
+        for (const QLabel* label : dialog->findChildren<QLabel*>())
+            *seen += label->text().isEmpty() ? "" : " | " + label->text();
+        if (auto* field = dialog->findChild<QLineEdit*>()) {
+            *seen += " | [" + field->text() + "]";
+            field->setText(typed);
         }
+        dialog->findChild<QDialogButtonBox*>()->button(button)->click();
     });
     poll->start(20);
-}
-
-QPushButton* buttonOf(QWidget* dialog, QDialogButtonBox::StandardButton which)
-{
-    auto* box = dialog->findChild<QDialogButtonBox*>();
-    return box ? box->button(which) : nullptr;
+    return seen;
 }
 
 } // namespace
 
-// The message box must show the title and text and return once OK is pressed.
-TEST(DesktopDialogs, MessageBoxShowsTitleAndTextAndClosesWithOk)
+// Would catch a title and text swapped or lost, an input box that opens with
+// old text, or one that returns what was typed after Cancel.
+TEST(DesktopDialogs, ShowWhatTheyAreGivenAndReturnWhatWasTyped)
 {
     DesktopPlatform platform;
-    QString seenTitle;
-    QString seenText;
-    whenDialogOpens([&](QWidget* dialog) {
-        seenTitle = dialog->windowTitle();
-        for (const QLabel* label : dialog->findChildren<QLabel*>())
-            seenText += label->text();
-        QPushButton* ok = buttonOf(dialog, QDialogButtonBox::Ok);
-        ASSERT_NE(ok, nullptr);
-        ok->click();
-    });
+    auto seen = answerNextDialog({}, QDialogButtonBox::Ok);
     platform.messageBox(nullptr, "Palabrino", "Lo siento, has fallado");
-    EXPECT_EQ(seenTitle, "Palabrino");
-    EXPECT_TRUE(seenText.contains("Lo siento, has fallado"));
-}
+    EXPECT_EQ(*seen, "Palabrino | Lo siento, has fallado");
 
-// The input box must start empty, return what was typed, and "" on Cancel.
-TEST(DesktopDialogs, InputBoxReturnsTypedTextOrNothingOnCancel)
-{
-    DesktopPlatform platform;
-    bool startedEmpty = false;
-    whenDialogOpens([&](QWidget* dialog) {
-        auto* field = dialog->findChild<QLineEdit*>();
-        ASSERT_NE(field, nullptr);
-        startedEmpty = field->text().isEmpty();
-        field->setText(QString::fromUtf8("el gato ñu"));
-        buttonOf(dialog, QDialogButtonBox::Ok)->click();
-    });
+    seen = answerNextDialog(QString::fromUtf8("el gato ñu"), QDialogButtonBox::Ok);
     EXPECT_EQ(platform.inputBox(nullptr, QString::fromUtf8("Escribe la solución"), "Palabrino"),
               QString::fromUtf8("el gato ñu"));
-    EXPECT_TRUE(startedEmpty);
+    EXPECT_EQ(*seen, QString::fromUtf8("Palabrino | Escribe la solución | []"));
 
-    whenDialogOpens([&](QWidget* dialog) {
-        dialog->findChild<QLineEdit*>()->setText("algo");
-        buttonOf(dialog, QDialogButtonBox::Cancel)->click();
-    });
-    EXPECT_EQ(platform.inputBox(nullptr, QString::fromUtf8("Escribe la solución"), "Palabrino"),
-              QString());
+    answerNextDialog("algo", QDialogButtonBox::Cancel);
+    EXPECT_EQ(platform.inputBox(nullptr, "Escribe", "Palabrino"), QString());
 }

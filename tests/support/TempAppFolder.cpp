@@ -17,9 +17,7 @@ TempAppFolder::TempAppFolder()
 
 QString TempAppFolder::programPath(const QString& relative) const
 {
-    QString windowsRelative = relative;
-    windowsRelative.replace('/', '\\');
-    return joinPath(path(), windowsRelative);
+    return joinPath(path(), QString(relative).replace('/', '\\'));
 }
 
 QString TempAppFolder::nativeFile(const QString& relative) const { return path() + '/' + relative; }
@@ -36,9 +34,7 @@ void TempAppFolder::write(const QString& relative, const QByteArray& bytes) cons
 QByteArray TempAppFolder::read(const QString& relative) const
 {
     QFile in(nativeFile(relative));
-    if (!in.open(QIODevice::ReadOnly))
-        return {};
-    return in.readAll();
+    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
 }
 
 bool TempAppFolder::exists(const QString& relative) const
