@@ -1,16 +1,10 @@
-#include "app/CellRow.h"
-#include "app/Module1.h"
 #include "support/GameFixture.h"
 
 #include <QDir>
 #include <QFontMetricsF>
 #include <QImage>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSet>
-
-#include <gtest/gtest.h>
 
 #include <map>
 #include <tuple>
