@@ -1,14 +1,9 @@
 #include "support/GameFixture.h"
 
-#include "app/CellRow.h"
 #include "app/Module1.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QImage>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QPushButton>
 
 QByteArray categoryText(std::initializer_list<const char*> entries, const CategoryFile& file)
 {
@@ -61,45 +56,10 @@ void layShippedFolder(const TempAppFolder& folder)
     folder.write("Categorias/Prueba.ini", shippedCategory());
     folder.write("Categorias/Otra.ini",
                  categoryText({"mar"}, {.est = "Ganadas=2\r\nPerdidas=1\r\nMaxPunt=1200"}));
-    writeSkin(folder, "Prueba", shippedColour);
+    writeSkin(folder, "Prueba", QColor(200, 220, 240));
 }
 
 QString GameFixture::stored(const char* section, const char* key, const char* name) const
 {
     return LeerIni(folder.programPath(QStringLiteral("Categorias/%1.ini").arg(name)), section, key);
-}
-
-Form1& GameFixture::start()
-{
-    form = std::make_unique<Form1>(folder.path(), platform);
-    return *form;
-}
-
-void GameFixture::newGame() { form->Command2->click(); }
-
-void GameFixture::click(int code) { form->Command3(code).click(); }
-
-void GameFixture::type(Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers)
-{
-    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
-    QApplication::sendEvent(form->Command2, &press);
-}
-
-void GameFixture::playAll(const char* characters)
-{
-    for (const QChar ch : QString::fromUtf8(characters))
-        click(ch.unicode());
-}
-
-void GameFixture::solve(const QString& answer)
-{
-    platform.answers.push_back(answer);
-    form->Command4->click();
-}
-
-QString GameFixture::display() const { return form->Text1->text(); }
-
-QString GameFixture::shown(const char* label) const
-{
-    return form->findChild<QLabel*>(QString::fromLatin1(label))->text();
 }

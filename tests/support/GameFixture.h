@@ -1,11 +1,14 @@
 #pragma once
 
+#include "app/CellRow.h"
 #include "app/Form1.h"
 #include "skins/Form2.h"
 #include "support/FakePlatform.h"
 #include "support/TempAppFolder.h"
 
 #include <QColor>
+#include <QLabel>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -27,9 +30,7 @@ QByteArray pngPicture(const QColor& colour, QSize size = {300, 100});
 void writeSkin(const TempAppFolder& folder, const QString& name, const QColor& colour);
 
 // The folder as shipped: datos.ini naming the category Prueba (entries "uno"
-// to "nueve") and the skin Prueba (written in `shippedColour`), and a second
-// category, Otra, with "mar".
-inline const QColor shippedColour(200, 220, 240);
+// to "nueve") and the skin Prueba, and a second category, Otra, with "mar".
 void layShippedFolder(const TempAppFolder& folder);
 // The text of Prueba.ini with another Cuenta line and raw lines after its entries.
 QByteArray shippedCategory(const char* cuenta = "Cuenta=0", const char* extra = "");
@@ -60,16 +61,16 @@ protected:
         folder.write(relative, pngPicture(colour, size));
     }
 
-    Form1& start();
-    void newGame();
-    void click(int code);
-    void type(Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
-    void playAll(const char* characters);
-    void solve(const QString& answer);
-
-    QString display() const;
-    QString shown(const char* label) const;
-    Form2* resultWindow() const { return form->form2.existing(); }
+    void start() { form = std::make_unique<Form1>(folder.path(), platform); }
+    void newGame() { form->Command2->click(); }
+    void click(int code) { form->Command3(code).click(); }
+    void playAll(const char* characters)
+    {
+        for (const QChar ch : QString::fromUtf8(characters))
+            click(ch.unicode());
+    }
+    QString display() const { return form->Text1->text(); }
+    QString shown(const char* label) const { return form->findChild<QLabel*>(label)->text(); }
 };
 
 // The same in a folder as shipped.

@@ -32,8 +32,6 @@ TEST(PhraseMask, ShowsBlanksAndMarksAndTellsHiddenCellsFromBlanks)
 {
     const phrase::Masked marks = phrase::mask(QString::fromUtf8("A:B.C-D ÁÑ?',"));
     EXPECT_EQ(marks.display + "|" + marks.dashes, QString::fromUtf8(" : . -      ,|------- -----"));
-    EXPECT_FALSE(marks.hasDigit);
-    EXPECT_TRUE(phrase::mask("7").hasDigit);
     EXPECT_EQ(phrase::withFirstShown("", ""), "");
     EXPECT_TRUE(phrase::isUntouched(marks.display));
     EXPECT_FALSE(phrase::isUntouched("   7"));
@@ -49,9 +47,8 @@ TEST(EntryNumbers, AddOneBeforeRoundingAndWrapOrStayAtTheTop)
 {
     // Stored text, then the entry dealt next, the count raised and the count read.
     const std::tuple<const char*, int, int, int> cases[] = {
-        {"0", 1, 1, 0},           {" 7 ", 8, 8, 7},           {"abc", 1, 1, 0},
-        {"2.5", 4, 4, 2},         {"-0.6", 1, 0, -1},         {"32767", 1, 32767, 32767},
-        {"1e9", 1, 32767, 32767}, {"-1e9", 1, -32768, -32768}};
+        {"abc", 1, 1, 0},           {"2.5", 4, 4, 2},         {"-0.6", 1, 0, -1},
+        {"32767", 1, 32767, 32767}, {"1e9", 1, 32767, 32767}, {"-1e9", 1, -32768, -32768}};
     for (const auto& [text, next, raised, count] : cases) {
         SCOPED_TRACE(text);
         EXPECT_EQ(phrase::nextEntry(categories::storedNumber(text)), next);
