@@ -70,7 +70,8 @@ TEST(GifImage, ShowsTheShippedPicturesAsQtReadsThem)
 // shows its background.
 TEST(GifImage, PlacesEveryRowAndColourWhereTheFileSays)
 {
-    GifPicture interlaced = picture({1, 10}, {0, 0, 1, 10}, {0, 1, 2, 0, 1, 2, 0, 1, 2, 0});
+    // Rows 0, 8, 4, 2, 6, 1, 3, 5, 7, 9 of R/G/B/R/G/B/R/G/B/R.
+    GifPicture interlaced = picture({1, 10}, {0, 0, 1, 10}, {0, 2, 1, 2, 0, 1, 0, 2, 1, 0});
     interlaced.interlaced = true;
     GifPicture placed = picture({4, 3}, {1, 1, 2, 2}, {0, 1, 2, 1});
     placed.localColours = true;
