@@ -32,12 +32,11 @@ std::string rowsOf(const GifPicture& picture) { return rowsOf(gifBytes(picture))
 // In red, green, blue and white, from the screen's colour table.
 GifPicture picture(QSize screen, QRect frame, std::vector<std::uint8_t> indexes)
 {
-    GifPicture made;
-    made.screen = screen;
-    made.frame = frame;
-    made.colours = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)};
-    made.indexes = std::move(indexes);
-    return made;
+    return {screen,
+            frame,
+            {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)},
+            false,
+            std::move(indexes)};
 }
 
 } // namespace
