@@ -1,8 +1,10 @@
 #include "app/Controls.h"
 #include "app/Module1.h"
 #include "skins/Form4.h"
+#include "skins/Picture.h"
 #include "skins/SkinColour.h"
 #include "support/GameFixture.h"
+#include "support/GifBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,10 +51,12 @@ TEST(SkinColour, KeepsEachPartWithinRangeAndNeedsAllThree)
     EXPECT_FALSE(skins::textColour("0", "0", "rojo"));
 }
 
-// The skin must reach exactly the eight score labels, the background and each
-// gallows holder from its own numbered file. A skin that lacks pieces keeps
-// what was there before, piece by piece; a skin missing, unnamed or named
-// outside Skins changes nothing and says nothing.
+// The skin must reach exactly the eight score labels, the background, each
+// gallows holder from its own numbered file and the open result window. A
+// skin that lacks pieces, or whose pieces are empty or too big to take (a
+// huge allocation on a crafted file), keeps what was there before, piece by
+// piece; a skin missing, unnamed or named outside Skins changes nothing and
+// says nothing.
 TEST_F(Form1Skin, LoadsEachPieceAndKeepsThePreviousOnesWhereOneIsMissing)
 {
     skin("Rojo", QColor(200, 0, 0));
@@ -66,9 +70,15 @@ TEST_F(Form1Skin, LoadsEachPieceAndKeepsThePreviousOnesWhereOneIsMissing)
     skin("Azul", QColor(0, 0, 200));
     folder.write("Skins/Azul/info.ini", iniText({"[Colores]", "TextoR=1", "TextoV=2", "Otra=3"}));
     QFile::remove(folder.nativeFile("Skins/Azul/3.gif"));
+    folder.write("Skins/Azul/4.gif", QByteArray());
+    folder.write("Skins/Azul/5.gif", gifBytes(plainGif(skins::maxPictureSide + 1, 1, 1)));
+    picture("Skins/Azul/ganado.gif", Qt::white);
+    form->form2.get();
     load("Skin=Azul");
     EXPECT_EQ(labelsIn(qRgb(10, 20, 30)), "12345678");
-    EXPECT_EQ(colourOf(form->I[3]), QColor(200, 0, 0).darker(160).rgb());
+    for (int n = 3; n < 6; ++n)
+        EXPECT_EQ(colourOf(form->I[n]), QColor(200, 0, 0).darker(100 + 20 * n).rgb()) << n;
+    EXPECT_EQ(colourOf(resultWindow()->Gan), qRgb(255, 255, 255));
 
     folder.write("Skins/Solo/info.ini",
                  iniText({"[Colores]", "TextoR=0", "TextoV=128", "TextoA=255"}));

@@ -32,12 +32,11 @@ std::string rowsOf(const GifPicture& picture) { return rowsOf(gifBytes(picture))
 // In red, green, blue and white, from the screen's colour table.
 GifPicture picture(QSize screen, QRect frame, std::vector<std::uint8_t> indexes)
 {
-    GifPicture made;
-    made.screen = screen;
-    made.frame = frame;
-    made.colours = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)};
-    made.indexes = std::move(indexes);
-    return made;
+    return {screen,
+            frame,
+            {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)},
+            false,
+            std::move(indexes)};
 }
 
 } // namespace
@@ -70,7 +69,8 @@ TEST(GifImage, ShowsTheShippedPicturesAsQtReadsThem)
 // shows its background.
 TEST(GifImage, PlacesEveryRowAndColourWhereTheFileSays)
 {
-    GifPicture interlaced = picture({1, 10}, {0, 0, 1, 10}, {0, 1, 2, 0, 1, 2, 0, 1, 2, 0});
+    // Rows 0, 8, 4, 2, 6, 1, 3, 5, 7, 9 of R/G/B/R/G/B/R/G/B/R.
+    GifPicture interlaced = picture({1, 10}, {0, 0, 1, 10}, {0, 2, 1, 2, 0, 1, 0, 2, 1, 0});
     interlaced.interlaced = true;
     GifPicture placed = picture({4, 3}, {1, 1, 2, 2}, {0, 1, 2, 1});
     placed.localColours = true;

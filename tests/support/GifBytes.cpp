@@ -23,19 +23,6 @@ QByteArray colourTable(const QList<QRgb>& colours)
     return table;
 }
 
-// The frame's rows in the order an interlaced file stores them.
-std::vector<int> storedRows(int height, bool interlaced)
-{
-    std::vector<int> rows;
-    for (const auto& [start, step] :
-         interlaced ? std::vector<std::pair<int, int>>{{0, 8}, {4, 8}, {2, 4}, {1, 2}}
-                    : std::vector<std::pair<int, int>>{{0, 1}}) {
-        for (int y = start; y < height; y += step)
-            rows.push_back(y);
-    }
-    return rows;
-}
-
 } // namespace
 
 QByteArray gifHead(const GifPicture& picture)
@@ -68,15 +55,13 @@ QByteArray gifBytes(const GifPicture& picture)
             data += char(bits & 0xFF);
     };
     int sinceClear = clear - 2;
-    for (int row : storedRows(picture.frame.height(), picture.interlaced)) {
-        for (int x = 0; x < picture.frame.width(); ++x) {
-            if (sinceClear == clear - 2) {
-                put(clear);
-                sinceClear = 0;
-            }
-            put(picture.indexes[std::size_t(row) * picture.frame.width() + x]);
-            ++sinceClear;
+    for (const std::uint8_t index : picture.indexes) {
+        if (sinceClear == clear - 2) {
+            put(clear);
+            sinceClear = 0;
         }
+        put(index);
+        ++sinceClear;
     }
     put(clear + 1);
     if (count > 0)

@@ -14,10 +14,12 @@
 // each file says exactly which indexes it holds.
 struct GifPicture {
     QSize screen;
-    QRect frame;                       // where the picture lies on the screen
-    QList<QRgb> colours;               // 2, 4, ... 256 of them
-    bool localColours = false;         // in the picture's own table, not the screen's
-    std::vector<std::uint8_t> indexes; // frame.width() * frame.height(), row after row
+    QRect frame;               // where the picture lies on the screen
+    QList<QRgb> colours;       // 2, 4, ... 256 of them
+    bool localColours = false; // in the picture's own table, not the screen's
+    // frame.width() * frame.height(), row after row in the order the file
+    // stores them: an interlaced file's rows are not reordered here.
+    std::vector<std::uint8_t> indexes;
     int transparent = -1;
     bool interlaced = false;
 };
