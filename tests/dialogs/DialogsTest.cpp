@@ -11,6 +11,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -60,6 +61,10 @@ protected:
                              .est = "Ganadas=3\r\nPerdidas=1",
                              .extra = "[Acerca]\r\nNombre=Animales\r\nAutor=Ana\r\n"
                                       "E-Mail=ana@example.org\r\nComentario=Bichos\r\n"});
+        category({"raro"}, {.name = "Rara",
+                            .est = "Ganadas=3\r\nPerdidas=%1\r\nMaxPunt=<i>9</i>",
+                            .extra = "[Acerca]\r\nNombre=<b>Noche</b>\r\nAutor=Ana &amp; Beto\r\n"
+                                     "Comentario=con\xA0pausa\r\n"});
         start();
     }
 
@@ -74,11 +79,14 @@ protected:
 
 // The chooser lists category files by name, opens on the first and describes
 // the selection; "Aplicar" settles the category left and deals from the new
-// one, even the current one; "Cancelar" changes nothing.
-TEST_F(Dialogs, CategoryChooserDescribesLinksAndSwitches)
+// one, even the current one; "Cancelar" changes nothing. Authors' text is
+// shown exactly as stored: markup and entities stay as typed, and a comment
+// holding a no-break space (which the box turns into a blank) no longer
+// restores itself until the stack overflows.
+TEST_F(Dialogs, CategoryChooserDescribesAsStoredLinksAndSwitches)
 {
     Form5* first = chooser();
-    ASSERT_EQ(first->List1->count(), 3);
+    ASSERT_EQ(first->List1->count(), 4);
     EXPECT_EQ(described(first), "Nombre: Animales | Autor: Ana | E-Mail: ana@example.org | "
                                 "Comentario: Bichos");
     leftClick(first->Label3);
@@ -87,6 +95,12 @@ TEST_F(Dialogs, CategoryChooserDescribesLinksAndSwitches)
               QStringList({"mailto:ana@example.org", "https://palabrino.example.org/"}));
     first->List1->setCurrentRow(1);
     EXPECT_EQ(described(first), "Nombre:  | Autor:  | E-Mail:  | Comentario: ");
+    first->List1->setCurrentRow(3);
+    const QString rara = QString::fromUtf8("Nombre: <b>Noche</b> | Autor: Ana &amp; Beto | "
+                                           "E-Mail:  | Comentario: con\u00A0pausa");
+    EXPECT_EQ(described(first), rara);
+    first->Text1->insertPlainText("x");
+    EXPECT_EQ(described(first), rara);
 
     const auto chosen = [this] {
         return LeerIni(folder.programPath("datos.ini"), "Config", "Categoria");
@@ -100,25 +114,10 @@ TEST_F(Dialogs, CategoryChooserDescribesLinksAndSwitches)
     EXPECT_EQ(form->palabra() + stored("Datos", "Cuenta", "Animales"), "PERRO1");
 }
 
-// Authors' text is shown exactly as stored: markup and entities stay as
-// typed, a stored "%1" is not a place for a figure, and a comment holding a
-// no-break space (which the box turns into a blank) no longer restores itself
-// until the stack overflows.
-TEST_F(Dialogs, ChoosersAndStatisticsShowStoredTextAsTyped)
+// The statistics open on the first category, follow the selection and show
+// stored text as stored: a stored "%1" is not a place for a figure.
+TEST_F(Dialogs, StatisticsFollowTheSelectionAndShowStoredTextAsTyped)
 {
-    category({"raro"}, {.name = "Rara",
-                        .est = "Ganadas=3\r\nPerdidas=%1\r\nMaxPunt=<i>9</i>",
-                        .extra = "[Acerca]\r\nNombre=<b>Noche</b>\r\nAutor=Ana &amp; Beto\r\n"
-                                 "Comentario=con\xA0pausa\r\n"});
-    Form5* rara = chooser();
-    rara->List1->setCurrentRow(3);
-    const QString expected = QString::fromUtf8("Nombre: <b>Noche</b> | Autor: Ana &amp; Beto | "
-                                               "E-Mail:  | Comentario: con\u00A0pausa");
-    EXPECT_EQ(described(rara), expected);
-    rara->Text1->insertPlainText("x");
-    EXPECT_EQ(described(rara), expected);
-
-    // The statistics open on the first category and follow the selection.
     form->mnuestadisticas->trigger();
     Form6* statistics = form->form6.existing();
     EXPECT_EQ(readOut({statistics->Label4}), "Partidas Jugadas: 4");
@@ -146,19 +145,19 @@ TEST_F(Dialogs, AboutBoxLinksHoverAndClosing)
         QString which;
         for (const QLabel* link : {about->Label1, about->Mail}) {
             const QColor colour = link->palette().color(QPalette::WindowText);
-            hovered = colour == plain ? hovered : colour;
+            if (colour != plain && !hovered.isValid())
+                hovered = colour;
             which += colour == plain ? u'-' : (colour == hovered ? u'x' : u'?');
         }
         return which;
     };
-    const auto hover = [](QWidget* widget) { mouse(widget, QEvent::MouseMove, Qt::NoButton); };
     EXPECT_EQ(lit(), "--");
-    hover(about->Label1);
-    EXPECT_EQ(lit(), "x-");
-    hover(&about->A(2));
-    EXPECT_EQ(lit(), "x-");
-    hover(about->Mail);
-    EXPECT_EQ(lit(), "-x");
+    const std::pair<QWidget*, const char*> moves[] = {
+        {about->Label1, "x-"}, {&about->A(2), "x-"}, {about->Mail, "-x"}};
+    for (const auto& [widget, expected] : moves) {
+        mouse(widget, QEvent::MouseMove, Qt::NoButton);
+        EXPECT_EQ(lit(), expected) << widget->objectName().toStdString();
+    }
 
     leftClick(about->Label1);
     leftClick(about->Mail);
@@ -184,10 +183,10 @@ TEST_F(Dialogs, ClosingTheMainWindowClosesEveryOtherWindow)
         item->trigger();
     EXPECT_EQ(platform.helpFiles, QStringList("ayuda.chm"));
     const auto missing = [this] {
-        const std::vector<const QWidget*> windows{form->form3.existing(), form->form4.existing(),
-                                                  form->form5.existing(), form->form6.existing(),
-                                                  form->form7.existing()};
-        return std::count(windows.begin(), windows.end(), nullptr);
+        return QList<const QWidget*>({form->form3.existing(), form->form4.existing(),
+                                      form->form5.existing(), form->form6.existing(),
+                                      form->form7.existing()})
+            .count(nullptr);
     };
     EXPECT_EQ(missing(), 0);
     form->close();
@@ -196,27 +195,21 @@ TEST_F(Dialogs, ClosingTheMainWindowClosesEveryOtherWindow)
 
 // Shares are whole per cent rounded down and computed exactly: a double
 // computation would show 28 % for 29 games of 100. Missing or unreadable
-// figures count as none, and stored text that looks like a pattern is shown
-// as stored.
+// figures count as none. Each line of data/shares.txt gives the stored games
+// won and lost and the figures shown for games played, won and lost.
 TEST(StatisticsLines, ShowSharesRoundedDownAndStoredTextAsStored)
 {
-    const struct {
-        const char *won, *lost, *expected;
-    } cases[] = {
-        {"3", "1", "4 | 3 - 75 % | 1 - 25%"},
-        {"1", "2", "3 | 1 - 33 % | 2 - 66%"},
-        {"29", "71", "100 | 29 - 29 % | 71 - 71%"},
-        {"5", "0", "5 | 5 - 100 % | 0 - 0%"},
-        {"32767", "32767", "65534 | 32767 - 50 % | 32767 - 50%"},
-        {"", "", "0 | 0 | 0"},
-        {"4", "muchas", "4 | 4 - 100 % | muchas - 0%"},
-        {"abc", "3", "3 | 0 - 0 % | 3 - 100%"},
-        {"3", "%1", "3 | 3 - 100 % | %1 - 0%"},
-    };
+    QFile cases(QStringLiteral(PALABRINO_TEST_DATA_DIR "/shares.txt"));
+    ASSERT_TRUE(cases.open(QIODevice::ReadOnly | QIODevice::Text));
     const auto figures = [](const QString& line) { return line.section(QStringLiteral(": "), 1); };
-    for (const auto& c : cases) {
-        const stats::Lines lines = stats::lines(c.won, c.lost, "0");
-        EXPECT_EQ(QStringList({figures(lines.played), figures(lines.won), figures(lines.lost)}),
-                  QString(c.expected).split(QStringLiteral(" | ")));
+    const QStringList rows = QString::fromUtf8(cases.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(rows.size(), 8);
+    for (const QString& row : rows) {
+        const QStringList field = row.split(u';');
+        ASSERT_EQ(field.size(), 3) << row.toStdString();
+        const stats::Lines lines = stats::lines(field[0].trimmed(), field[1].trimmed(), "0");
+        EXPECT_EQ(QStringList({figures(lines.played), figures(lines.won), figures(lines.lost)})
+                      .join(QStringLiteral(" | ")),
+                  field[2].trimmed());
     }
 }

@@ -2,10 +2,9 @@
 #include "dialogs/help/ViewerInstance.h"
 #include "support/TempAppFolder.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QProcess>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -33,57 +32,40 @@ TEST(HelpFile, LooksInTheProgramFolderFirstAndThenInTheCurrentFolder)
     EXPECT_EQ(locate(""), "-");
 }
 
-namespace {
-
-// Runs events until `done` holds or five seconds pass.
-template <class Condition> bool eventually(Condition done)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    return done();
-}
-
-} // namespace
-
-// Catches every "Ayuda" starting one more viewer, a request to come forward
-// that never reaches the open one or leaves it minimised, two viewers started
-// at once racing past each other, and the socket of a killed viewer making
-// every later one unreachable.
+// Catches every "Ayuda" starting one more viewer, two viewers started at once
+// racing past each other, the socket of a killed viewer making every later
+// one unreachable, and a request to come forward that never reaches the open
+// one or leaves it minimised.
 TEST(HelpInstance, OneViewerPerHelpFileEvenWhenStartedAtOnceOrKilled)
 {
     TempAppFolder folder;
     folder.write("ayuda.chm", "uno");
     folder.write("otra.chm", "dos");
     const QString file = folder.nativeFile("ayuda.chm");
-    {
-        ViewerInstance first(file);
-        ASSERT_TRUE(first.claim());
-        bool raised = false;
-        QObject::connect(&first, &ViewerInstance::raiseRequested, [&raised] { raised = true; });
-        EXPECT_FALSE(ViewerInstance(file).claim());
-        EXPECT_TRUE(eventually([&] { return raised; }));
-        EXPECT_TRUE(ViewerInstance(folder.nativeFile("otra.chm")).claim());
-    }
-    QWidget window;
-    window.showMinimized();
-    bringToFront(window);
-    EXPECT_TRUE(window.isVisible() && !window.isMinimized());
 
     // The viewers inherit the test's offscreen platform.
     QProcess viewers[2];
     for (QProcess& viewer : viewers)
         viewer.start(PALABRINO_AYUDA, {file});
     const auto ended = [&viewers](int i) { return viewers[i].state() == QProcess::NotRunning; };
-    ASSERT_TRUE(eventually([&] { return ended(0) || ended(1); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ended(0) || ended(1); }, 5000));
     QProcess& left = viewers[ended(0) ? 0 : 1];
     QProcess& shown = viewers[ended(0) ? 1 : 0];
     EXPECT_TRUE(left.exitStatus() == QProcess::NormalExit && left.exitCode() == 0);
     EXPECT_FALSE(shown.waitForFinished(500));
     shown.kill();
     ASSERT_TRUE(shown.waitForFinished(5000));
+
     ViewerInstance next(file);
-    EXPECT_TRUE(next.claim());
+    ASSERT_TRUE(next.claim());
+    bool raised = false;
+    QObject::connect(&next, &ViewerInstance::raiseRequested, [&raised] { raised = true; });
     EXPECT_FALSE(ViewerInstance(file).claim());
+    EXPECT_TRUE(QTest::qWaitFor([&raised] { return raised; }, 5000));
+    EXPECT_TRUE(ViewerInstance(folder.nativeFile("otra.chm")).claim());
+
+    QWidget window;
+    window.showMinimized();
+    bringToFront(window);
+    EXPECT_TRUE(window.isVisible() && !window.isMinimized());
 }
