@@ -1,11 +1,9 @@
 #include "app/CellRow.h"
 #include "app/Colors.h"
 #include "app/Fonts.h"
-#include "app/Form1.h"
 #include "app/MainLayout.h"
 #include "game/Guess.h"
-#include "support/FakePlatform.h"
-#include "support/TempAppFolder.h"
+#include "support/GameFixture.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -14,30 +12,22 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-class Form1Layout : public ::testing::Test {
-protected:
-    TempAppFolder folder;
-    FakePlatform platform;
-    Form1 form{folder.path(), platform};
-
-    QRect at(const char* name) const
-    {
-        const auto* control = form.findChild<QWidget*>(QString::fromLatin1(name));
-        return control ? control->geometry() : QRect();
-    }
-};
-
-} // namespace
+using Form1Layout = GameFixture;
 
 // The checker measures skins against the layout's table: a window built
 // elsewhere would pass skins whose labels the player cannot read. Each key
 // carries its own character at a place of its own, vowels and digits in
-// their own colours.
-TEST_F(Form1Layout, WindowStandsWhereItsLayoutSays)
+// their own colours. The first game places the window at the top of the
+// screen, centred, later ones leave it where the player moved it. Typed
+// characters only reach the game while "Nueva Partida" has the focus.
+TEST_F(Form1Layout, WindowStandsWhereItsLayoutSaysAndTabsThroughTheKeyboard)
 {
     using namespace mainlayout;
+    Form1& form = start();
+    const auto at = [&form](const char* name) {
+        const auto* control = form.findChild<QWidget*>(QString::fromLatin1(name));
+        return control ? control->geometry() : QRect();
+    };
     EXPECT_EQ(form.centralWidget()->size(), clientSize);
     EXPECT_EQ(at("Label1"), labelRow(usedTitleTop));
     EXPECT_EQ(at("Label3"), labelRow(usedTop));
@@ -60,33 +50,28 @@ TEST_F(Form1Layout, WindowStandsWhereItsLayoutSays)
     }
     EXPECT_LT(covered.boundingRect().bottom(), labelRow(scoreTop).top());
     EXPECT_EQ(form.Command3.find(96), nullptr);
-}
 
-// Typed characters only reach the game while "Nueva Partida" has the focus.
-TEST_F(Form1Layout, FocusStartsOnNuevaPartidaAndTabsThroughTheKeyboard)
-{
-    form.show();
-    QApplication::setActiveWindow(&form);
-    QApplication::processEvents();
-    EXPECT_EQ(QApplication::focusWidget(), form.Command2);
-    EXPECT_EQ(form.Command2->nextInFocusChain(), form.Text1);
-    EXPECT_EQ(form.Text1->nextInFocusChain(), &form.Command3('A'));
-    EXPECT_EQ(form.Command3('R').nextInFocusChain(), &form.Command3('S'));
-    EXPECT_EQ(form.Command3('N').nextInFocusChain(), &form.Command3(209));
-    EXPECT_EQ(form.Command3('9').nextInFocusChain(), form.Command4);
-    EXPECT_EQ(form.Command4->nextInFocusChain(), form.Command1);
-}
-
-// The first game places the window at the top of the screen, centred; later
-// ones leave it where the player moved it.
-TEST_F(Form1Layout, FirstLoadPlacesWindowAtTopCentreAndLaterLoadsLeaveIt)
-{
     const QRect frame = form.frameGeometry();
     EXPECT_EQ(frame.top(), 0);
     EXPECT_NEAR(frame.left(), (form.screen()->geometry().width() - frame.width()) / 2, 1);
     form.move(40, 50);
     form.Form_Load();
     EXPECT_EQ(form.pos(), QPoint(40, 50));
+
+    form.show();
+    QApplication::setActiveWindow(&form);
+    QApplication::processEvents();
+    EXPECT_EQ(QApplication::focusWidget(), form.Command2);
+    const std::pair<QWidget*, QWidget*> tabs[] = {
+        {form.Command2, form.Text1},
+        {form.Text1, &form.Command3('A')},
+        {&form.Command3('R'), &form.Command3('S')},
+        {&form.Command3('N'), &form.Command3(209)},
+        {&form.Command3('9'), form.Command4},
+        {form.Command4, form.Command1},
+    };
+    for (const auto& [from, to] : tabs)
+        EXPECT_EQ(from->nextInFocusChain(), to) << from->objectName().toStdString();
 }
 
 // Without the design fonts the captions and the masked display change size.

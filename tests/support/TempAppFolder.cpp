@@ -42,6 +42,12 @@ bool TempAppFolder::exists(const QString& relative) const
     return QFileInfo::exists(nativeFile(relative));
 }
 
+QStringList TempAppFolder::entries(const QString& relative) const
+{
+    return QDir(nativeFile(relative))
+        .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+
 QByteArray iniText(std::initializer_list<const char*> lines)
 {
     QByteArray text;

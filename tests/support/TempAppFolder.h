@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <initializer_list>
@@ -21,6 +22,8 @@ public:
     void write(const QString& relative, const QByteArray& bytes) const;
     QByteArray read(const QString& relative) const;
     bool exists(const QString& relative) const;
+    // Every name in a folder, hidden ones too: what a write left behind.
+    QStringList entries(const QString& relative = {}) const;
 
 private:
     QTemporaryDir m_dir;
