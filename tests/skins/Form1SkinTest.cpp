@@ -73,12 +73,12 @@ TEST_F(Form1Skin, LoadsEachPieceAndKeepsThePreviousOnesWhereOneIsMissing)
     folder.write("Skins/Azul/4.gif", QByteArray());
     folder.write("Skins/Azul/5.gif", gifBytes(plainGif(skins::maxPictureSide + 1, 1, 1)));
     picture("Skins/Azul/ganado.gif", Qt::white);
-    form->form2.get();
+    Form2& result = form->form2.get();
     load("Skin=Azul");
     EXPECT_EQ(labelsIn(qRgb(10, 20, 30)), "12345678");
     for (int n = 3; n < 6; ++n)
         EXPECT_EQ(colourOf(form->I[n]), QColor(200, 0, 0).darker(100 + 20 * n).rgb()) << n;
-    EXPECT_EQ(colourOf(resultWindow()->Gan), qRgb(255, 255, 255));
+    EXPECT_EQ(colourOf(result.Gan), qRgb(255, 255, 255));
 
     folder.write("Skins/Solo/info.ini",
                  iniText({"[Colores]", "TextoR=0", "TextoV=128", "TextoA=255"}));

@@ -61,7 +61,11 @@ protected:
         folder.write(relative, pngPicture(colour, size));
     }
 
-    void start() { form = std::make_unique<Form1>(folder.path(), platform); }
+    Form1& start()
+    {
+        form = std::make_unique<Form1>(folder.path(), platform);
+        return *form;
+    }
     void newGame() { form->Command2->click(); }
     void click(int code) { form->Command3(code).click(); }
     void playAll(const char* characters)
