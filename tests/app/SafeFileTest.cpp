@@ -42,27 +42,6 @@ TEST(SafeFile, ReplacementLeavesTheNewFileOrTheOldOneAlone)
     EXPECT_FALSE(app.exists("nuevo.ini"));
 }
 
-// Would catch lost updates: two processes that read, change and write the
-// same file without one lock around it.
-TEST(SafeFile, TwoProcessesWritingAtOnceLoseNothing)
-{
-    TempAppFolder app;
-    const QString file = app.programPath("datos.ini");
-    QProcess writers[2];
-    for (int i = 0; i < 2; ++i)
-        writers[i].start(INI_WRITER_HELPER, {"write", file, QString(QChar('A' + i)), "250", "10"});
-    for (QProcess& writer : writers) {
-        ASSERT_TRUE(writer.waitForFinished(120000));
-        EXPECT_EQ(writer.exitCode(), 0) << writer.readAllStandardError().toStdString();
-    }
-    for (const char* prefix : {"A", "B"}) {
-        for (int key = 0; key < 10; ++key)
-            EXPECT_EQ(LeerIni(file, "Carga", prefix + QString::number(key)),
-                      QString::number(240 + key));
-    }
-    EXPECT_EQ(app.read("datos.ini").count('\n'), 21);
-}
-
 // Would catch a replacement that is not atomic (a file killed half-written or
 // emptied, at moments spread over 20 ms of writing), a write that ignores
 // another writer's lock, or a killed writer's lock or leftovers that block or

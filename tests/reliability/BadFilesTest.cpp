@@ -3,6 +3,7 @@
 #include "app/SafeFile.h"
 #include "support/GameFixture.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
 #include <QPushButton>
@@ -145,14 +146,14 @@ void playThrough(const BadFolderCase& badCase)
 
     QStringList reports;
     for (const FakePlatform::Message& message : platform.messages)
-        reports << message.text;
-    reports.removeAll(QStringLiteral("No puedes resolver ahora. :)"));
+        if (message.text != QStringLiteral("No puedes resolver ahora. :)"))
+            reports << message.text;
     EXPECT_TRUE(badCase.report.isEmpty()
                     ? reports.isEmpty()
                     : reports.size() == 1 && reports[0].contains(badCase.report))
         << reports.join(" | ").toStdString();
 
-    const std::map<QString, QByteArray> actual = snapshot(folder);
+    std::map<QString, QByteArray> actual = snapshot(folder);
     // Through a link, the file played is the one it points to.
     const QString playedFile =
         QDir(QFileInfo(folder.path()).canonicalFilePath())
@@ -160,14 +161,13 @@ void playThrough(const BadFolderCase& badCase)
                 QFileInfo(folder.nativeFile("Categorias/" + played + ".ini")).canonicalFilePath());
     if (!played.isEmpty() && expected.contains(playedFile) && actual.contains(playedFile))
         expected[playedFile] = withGameValues(expected[playedFile], actual.at(playedFile));
-    // Names what changed, never the bytes: some files hold megabytes.
-    QStringList changed;
-    for (const auto& [name, bytes] : expected) {
-        if (!actual.contains(name) || actual.at(name) != bytes)
-            changed << name;
-    }
-    EXPECT_EQ(changed, QStringList());
-    EXPECT_EQ(actual.size(), expected.size());
+    // Digests of the longer entries: some files hold megabytes.
+    for (std::map<QString, QByteArray>* entries : {&expected, &actual})
+        for (auto& [name, bytes] : *entries)
+            bytes = bytes.size() > 200
+                        ? QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex()
+                        : bytes;
+    EXPECT_EQ(actual, expected);
     // Gives every place its permissions back, so the folder can go.
     if (badCase.kind == BadFolderCase::Mode)
         plant(folder, badCase, 0700);

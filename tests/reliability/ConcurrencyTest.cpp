@@ -1,4 +1,5 @@
 #include "app/Module1.h"
+#include "app/QtPrinters.h"
 #include "app/SafeFile.h"
 #include "support/TempAppFolder.h"
 
@@ -8,7 +9,8 @@
 #include <gtest/gtest.h>
 
 // Would catch a moment, while two processes write one file, at which a
-// reader finds it missing, cut short or with a line of each writer mixed.
+// reader finds it missing, cut short or with a line of each writer mixed;
+// and lost updates: writers that read, change and write it without one lock.
 TEST(Concurrency, ReadersFindAWholeFileWhileTwoProcessesWrite)
 {
     TempAppFolder app;
@@ -33,4 +35,11 @@ TEST(Concurrency, ReadersFindAWholeFileWhileTwoProcessesWrite)
     for (QProcess* process : {&first, &second})
         EXPECT_EQ(process->exitCode(), 0) << process->readAllStandardError().toStdString();
     EXPECT_GT(reads, 50);
+    QString last;
+    for (const char* key : {"A", "B"})
+        for (int n = 0; n < 10; ++n)
+            last += LeerIni(file, "Carga", key + QString::number(n)) + ' ';
+    EXPECT_EQ(last,
+              "290 291 292 293 294 295 296 297 298 299 290 291 292 293 294 295 296 297 298 299 ");
+    EXPECT_EQ(app.read("datos.ini").count('\n'), 21);
 }
