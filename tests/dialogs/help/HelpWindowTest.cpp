@@ -46,10 +46,9 @@ protected:
     void choose(const char* treeName, const char* text,
                 void (QTreeWidget::*picked)(QTreeWidgetItem*, int))
     {
-        QTreeWidget* entries = tree(treeName);
-        const auto found = entries->findItems(QString::fromUtf8(text), Qt::MatchRecursive);
+        const auto found = tree(treeName)->findItems(QString::fromUtf8(text), Qt::MatchRecursive);
         ASSERT_FALSE(found.isEmpty()) << text;
-        emit(entries->*picked)(found.front(), 0);
+        emit(tree(treeName)->*picked)(found.front(), 0);
     }
 
     std::unique_ptr<HelpWindow> window;
@@ -125,6 +124,6 @@ TEST_F(HelpViewer, SaysWhichPageOrHelpFileCannotBeShown)
     open(folder.nativeFile("ayuda.chm"));
     EXPECT_TRUE(says(u"No se encuentra el archivo de ayuda «ayuda.chm»."));
     EXPECT_EQ(window->windowTitle(), u"Ayuda de Palabrino");
-    EXPECT_FALSE(action("inicio")->isEnabled());
-    EXPECT_FALSE(window->findChild<QTabWidget*>("navegacion")->isVisible());
+    EXPECT_FALSE(action("inicio")->isEnabled() ||
+                 window->findChild<QTabWidget*>("navegacion")->isVisible());
 }
