@@ -1,4 +1,5 @@
 #include "app/IniText.h"
+#include "app/Module1.h"
 #include "app/QtPrinters.h"
 #include "app/SafeFile.h"
 #include "support/GameFixture.h"
@@ -229,4 +230,13 @@ TEST(BadFiles, UnreadableAndReadOnlyPlacesAsAnOrdinaryUser)
     ASSERT_EQ(cases.size(), 6u);
     for (const BadFolderCase& badCase : cases)
         playThrough(badCase);
+
+    // A file that cannot be read is never replaced by one holding only the new value.
+    TempAppFolder app;
+    app.write("solo.ini", "[Datos]\r\nCuenta=3\r\nModo=1\r\n");
+    const QByteArray solo = QFile::encodeName(app.nativeFile("solo.ini"));
+    ::chmod(solo.constData(), 0200);
+    EXPECT_FALSE(EscribirIni(app.programPath("solo.ini"), "Datos", "Cuenta", "4"));
+    ::chmod(solo.constData(), 0600);
+    EXPECT_EQ(app.read("solo.ini"), "[Datos]\r\nCuenta=3\r\nModo=1\r\n");
 }
