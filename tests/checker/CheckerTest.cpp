@@ -1,7 +1,6 @@
 #include "checker/Comprobar.h"
 #include "skins/Form2.h" // GameFixture needs it whole
 #include "support/GameFixture.h"
-#include "support/GifBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -141,8 +140,7 @@ TEST_F(Checker, NamesWhatTheGameCannotPlayOrLeavesOut)
     folder.write("Skins/Roja/0.gif", "GIF89a no es un dibujo");
     picture("Skins/Roja/1.gif", Qt::gray, {300, 200});
     // Qt's reader shows what precedes the undefined code 7; the game refuses it.
-    folder.write("Skins/Roja/4.gif",
-                 gifHead(plainGif(320, 240, 1)) + QByteArray("\x02\x03\x44\xA8\xAF\0;", 7));
+    folder.write("Skins/Roja/4.gif", sample("undefined-code.gif"));
     picture("Skins/Roja/ganado.gif", Qt::green, {4097, 10});
     EXPECT_EQ(comprobar(QStringList{}), sample("left-out.txt").toStdString());
 }

@@ -1,10 +1,8 @@
 #include "app/Controls.h"
 #include "app/Module1.h"
 #include "skins/Form4.h"
-#include "skins/Picture.h"
 #include "skins/SkinColour.h"
 #include "support/GameFixture.h"
-#include "support/GifBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -71,7 +69,10 @@ TEST_F(Form1Skin, LoadsEachPieceAndKeepsThePreviousOnesWhereOneIsMissing)
     folder.write("Skins/Azul/info.ini", iniText({"[Colores]", "TextoR=1", "TextoV=2", "Otra=3"}));
     QFile::remove(folder.nativeFile("Skins/Azul/3.gif"));
     folder.write("Skins/Azul/4.gif", QByteArray());
-    folder.write("Skins/Azul/5.gif", gifBytes(plainGif(skins::maxPictureSide + 1, 1, 1)));
+    // White, and one pixel wider than skins::maxPictureSide.
+    ASSERT_TRUE(QFile::remove(folder.nativeFile("Skins/Azul/5.gif")) &&
+                QFile::copy(PALABRINO_TEST_DATA_DIR "/too-wide.gif",
+                            folder.nativeFile("Skins/Azul/5.gif")));
     picture("Skins/Azul/ganado.gif", Qt::white);
     Form2& result = form->form2.get();
     load("Skin=Azul");

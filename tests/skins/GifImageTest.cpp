@@ -1,7 +1,5 @@
 #include "skins/GifImage.h"
 
-#include "support/GifBytes.h"
-
 #include <QDirIterator>
 #include <QFile>
 #include <QImageReader>
@@ -12,31 +10,31 @@ namespace {
 
 constexpr int maxSide = 4096;
 
-// The pixels of a decoded file, row after row, as text for a readable failure.
+QByteArray sample(const QString& name)
+{
+    QFile file(PALABRINO_TEST_DATA_DIR "/" + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The pixels of a decoded file, row after row, one letter for each of the
+// eight colours a pixel's parts round to, as text for a readable failure.
 std::string rowsOf(const QByteArray& bytes)
 {
     const std::optional<QImage> image = gif::decode(bytes, maxSide);
+    if (!image)
+        return "refused";
     std::string rows;
-    for (int y = 0; image && y < image->height(); ++y) {
+    for (int y = 0; y < image->height(); ++y) {
         for (int x = 0; x < image->width(); ++x) {
-            const QRgb pixel = image->pixel(x, y);
-            rows += qAlpha(pixel) == 0 ? '.' : qRed(pixel) ? 'R' : qGreen(pixel) ? 'G' : 'B';
+            const QRgb p = image->pixel(x, y);
+            rows +=
+                qAlpha(p) == 0
+                    ? '.'
+                    : "KRGYBMCW"[(qRed(p) > 127) | (qGreen(p) > 127) << 1 | (qBlue(p) > 127) << 2];
         }
         rows += '/';
     }
-    return rows + ' ';
-}
-
-std::string rowsOf(const GifPicture& picture) { return rowsOf(gifBytes(picture)); }
-
-// In red, green, blue and white, from the screen's colour table.
-GifPicture picture(QSize screen, QRect frame, std::vector<std::uint8_t> indexes)
-{
-    return {screen,
-            frame,
-            {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255), qRgb(255, 255, 255)},
-            false,
-            std::move(indexes)};
+    return rows;
 }
 
 } // namespace
@@ -63,54 +61,30 @@ TEST(GifImage, ShowsTheShippedPicturesAsQtReadsThem)
     EXPECT_EQ(pictures, 30);
 }
 
-// Would catch rows put back in the wrong order, a picture placed off its
-// spot or past its screen's edge, a local table ignored, or a transparent
-// colour shown; with all 256 colours taken and none transparent, the screen
-// shows its background.
-TEST(GifImage, PlacesEveryRowAndColourWhereTheFileSays)
+// Each sample of data/gifs.txt decodes as its line says. Would catch rows put
+// back in the wrong order, a picture placed off its spot or past its screen's
+// edge, a local table ignored, a transparent colour shown, the background
+// lost when all 256 colours are taken; a crash or a huge allocation on a
+// crafted file, a corrupt one shown as a picture, or a picture cut short
+// thrown away whole.
+TEST(GifImage, DecodesEachSampleAsItsCaseSays)
 {
-    // Rows 0, 8, 4, 2, 6, 1, 3, 5, 7, 9 of R/G/B/R/G/B/R/G/B/R.
-    GifPicture interlaced = picture({1, 10}, {0, 0, 1, 10}, {0, 2, 1, 2, 0, 1, 0, 2, 1, 0});
-    interlaced.interlaced = true;
-    GifPicture placed = picture({4, 3}, {1, 1, 2, 2}, {0, 1, 2, 1});
-    placed.localColours = true;
-    GifPicture cut = placed;
-    cut.frame = QRect(3, 2, 2, 2);
-    GifPicture seeThrough = picture({3, 1}, {0, 0, 3, 1}, {0, 2, 1});
-    seeThrough.transparent = 2;
-    GifPicture full = picture({2, 1}, {1, 0, 1, 1}, {1});
-    full.colours = QList<QRgb>(256, qRgb(0, 255, 0));
-    full.colours[0] = qRgb(0, 0, 255);
-    EXPECT_EQ(rowsOf(interlaced) + rowsOf(placed) + rowsOf(cut) + rowsOf(seeThrough) + rowsOf(full),
-              "R/G/B/R/G/B/R/G/B/R/ ..../.RG./.BG./ ..../..../...R/ R.G/ BG/ ");
-}
-
-// Would catch a crash or a huge allocation on a crafted file, a corrupt one
-// shown as a picture, or a picture cut short thrown away whole.
-TEST(GifImage, RefusesWhatItCannotReadAndKeepsWhatCameOfAPictureCutShort)
-{
-    const GifPicture small = picture({4, 2}, {0, 0, 4, 2}, {0, 1, 2, 3, 3, 2, 1, 0});
-    const QByteArray whole = gifBytes(small);
-    const QByteArray head = gifHead(small);
-    for (qsizetype size = 0; size <= head.size(); ++size)
-        EXPECT_FALSE(gif::decode(whole.first(size), maxSide)) << "cut after " << size << " bytes";
-    // Cut inside the pixels: those that came show, the rest is transparent.
-    EXPECT_EQ(rowsOf(whole.first(head.size() + 4)), "RGB./..../ ");
-
-    GifPicture huge = small;
-    huge.screen = QSize(maxSide + 1, 1);
-    GifPicture tall = small;
-    tall.screen = QSize(0, 0);
-    tall.frame = QRect(0, 0, 4, maxSide + 1);
-    const QByteArray refused[] = {
-        head + '\x01' + whole.sliced(head.size() + 1), // minimum code size 1
-        head + '\x09' + whole.sliced(head.size() + 1), // and 9
-        head + QByteArray("\x03\x01\xA8\0;", 5),       // clear (8), then 10 in 4 bits
-        QByteArray("GIF89a\x04\0\x02\0\0\0\0;", 14),   // no picture at all
-        "GIF90a" + whole.sliced(6),
-        gifBytes(huge),
-        gifHead(tall) + QByteArray("\x02\x01\x04\0;", 5),
-    };
-    for (const QByteArray& bytes : refused)
-        EXPECT_FALSE(gif::decode(bytes, maxSide)) << bytes.toHex().toStdString();
+    QFile cases(PALABRINO_TEST_DATA_DIR "/gifs.txt");
+    ASSERT_TRUE(cases.open(QIODevice::ReadOnly | QIODevice::Text));
+    int checked = 0;
+    while (!cases.atEnd()) {
+        const QByteArray line = cases.readLine();
+        if (line.startsWith('#'))
+            continue;
+        const QList<QByteArray> fields = line.split('|');
+        const QList<QByteArray> name = fields[0].trimmed().split(':');
+        const QByteArray bytes = sample(name[0]);
+        ASSERT_FALSE(bytes.isEmpty()) << name[0].toStdString();
+        // Sizes to cut the file to, the whole file when none is named.
+        const QList<QByteArray> cuts = name.value(1, QByteArray::number(bytes.size())).split('-');
+        for (int size = cuts.first().toInt(); size <= cuts.last().toInt(); ++size, ++checked)
+            EXPECT_EQ(rowsOf(bytes.first(size)), fields.value(1).trimmed().toStdString())
+                << name[0].toStdString() << " cut to " << size << " bytes";
+    }
+    EXPECT_EQ(checked, 58);
 }
