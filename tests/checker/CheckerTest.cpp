@@ -23,18 +23,13 @@ QByteArray sample(const QString& name) { return contents(PALABRINO_TEST_DATA_DIR
 // A temporary application folder in which to lay skins and run the checker.
 class Checker : public GameFixture {
 protected:
-    // Every picture at its designed size and a complete info.ini.
-    void skin(const QString& name, const char* red = "TextoR=0") const
+    // A copy of data/complete-skin: every picture at its designed size and a
+    // complete info.ini.
+    void skin(const QString& name) const
     {
-        const QString base = "Skins/" + name + "/";
-        folder.write(base + "info.ini",
-                     iniText({"[Colores]", red, "TextoV=0", "TextoA=0", "[Acerca]", "Nombre=Roja",
-                              "Autor=Alguien", "E-Mail=alguien@example.org", "Comentario=Prueba"}));
-        picture(base + "fondo.gif", Qt::white, {320, 408});
-        for (const char* gallows : {"0", "1", "2", "3", "4", "5"})
-            picture(base + gallows + ".gif", Qt::gray, {320, 240});
-        for (const char* result : {"nopuntos", "ganado", "perdido"})
-            picture(base + result + ".gif", Qt::green, {300, 100});
+        for (const QString& file :
+             QDir(PALABRINO_TEST_DATA_DIR "/complete-skin").entryList(QDir::Files))
+            folder.write("Skins/" + name + '/' + file, sample("complete-skin/" + file));
     }
 
     // What a run from the folder prints on each stream and how it ends, as
@@ -78,7 +73,7 @@ TEST_F(Checker, ReportsWhatEachSampleExpects)
             const QString background = PALABRINO_TEST_DATA_DIR "/" + base + ".gif";
             folder.write("Skins/Roja/fondo.gif", QFile::exists(background)
                                                      ? contents(background)
-                                                     : pngPicture(Qt::white, {320, 408}));
+                                                     : sample("complete-skin/fondo.gif"));
             EXPECT_EQ(comprobar(QStringList{folder.path() + '/' + checked}),
                       sample(base + ".txt").toStdString());
             ++samples;
@@ -101,7 +96,8 @@ TEST_F(Checker, RefusesWrongUsageAndChecksAFolderFromTheExecutable)
     category({"uno", "dos"}, "Ganadas=0\r\nPerdidas=0\r\nMaxPunt=0", "Buena");
     folder.write("Categorias/mala.ini",
                  iniText({"[Datos]", "Cuenta=0", "Modo=0", "[Contenido]", "1A=gato"}));
-    skin("Roja", "Rojo=1");
+    skin("Roja");
+    folder.write("Skins/Roja/info.ini", sample("complete-skin/info.ini").replace("TextoR", "Rojo"));
     EXPECT_EQ(QFileInfo(PALABRINO_COMPROBAR).dir().dirName(), "app");
     QProcess process;
     process.start(PALABRINO_COMPROBAR, {folder.path()});
