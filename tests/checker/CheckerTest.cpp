@@ -12,13 +12,11 @@
 
 namespace {
 
-QByteArray contents(const QString& path)
+QByteArray sample(const QString& name)
 {
-    QFile file(path);
+    QFile file(PALABRINO_TEST_DATA_DIR "/" + name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-QByteArray sample(const QString& name) { return contents(PALABRINO_TEST_DATA_DIR "/" + name); }
 
 // A temporary application folder in which to lay skins and run the checker.
 class Checker : public GameFixture {
@@ -70,10 +68,9 @@ TEST_F(Checker, ReportsWhatEachSampleExpects)
             const QString base = kind + '/' + name.chopped(4);
             const QString checked = kind == "skins" ? "Skins/Roja/" : "Categorias/" + name;
             folder.write(kind == "skins" ? checked + "info.ini" : checked, sample(base + ".ini"));
-            const QString background = PALABRINO_TEST_DATA_DIR "/" + base + ".gif";
-            folder.write("Skins/Roja/fondo.gif", QFile::exists(background)
-                                                     ? contents(background)
-                                                     : sample("complete-skin/fondo.gif"));
+            const bool ownBackground = QFile::exists(PALABRINO_TEST_DATA_DIR "/" + base + ".gif");
+            folder.write("Skins/Roja/fondo.gif",
+                         sample(ownBackground ? base + ".gif" : "complete-skin/fondo.gif"));
             EXPECT_EQ(comprobar(QStringList{folder.path() + '/' + checked}),
                       sample(base + ".txt").toStdString());
             ++samples;
