@@ -20,30 +20,27 @@ protected:
     QAction* action(const QString& name) const { return window->findChild<QAction*>(name); }
     QTreeWidget* tree(const QString& name) const { return window->findChild<QTreeWidget*>(name); }
 
-    // The page shown (and the last line of a short one, such as a message
-    // saying why it cannot be), the window's title, the contents entry marked,
-    // which of Back, Forward, Home and the tables are on, and any address
-    // handed to the desktop.
+    // The page shown, the last line of a short one (such as a message saying
+    // why it cannot be), the window's title, the contents entry marked, which
+    // of Back, Forward, Home and the tables are on, and any address handed to
+    // the desktop.
     QString state()
     {
         const QTreeWidgetItem* marked = tree("contenido")->currentItem();
-        QStringList shown{page()->source().toString()};
         const QStringList text = page()->toPlainText().split(u'\n');
-        if (text.size() <= 2)
-            shown.append(text.back().trimmed());
-        shown.removeAll(QString());
-        QString line =
-            QStringLiteral("%1 | %2 | %3 | ")
-                .arg(shown.join(u' '), window->windowTitle(), marked ? marked->text(0) : "");
         const bool on[] = {action("atras")->isEnabled(), action("adelante")->isEnabled(),
                            action("inicio")->isEnabled(),
                            window->findChild<QTabWidget*>("navegacion")->isVisible()};
+        QString flags;
         for (int i = 0; i < 4; ++i)
-            line += on[i] ? "<>it"[i] : '-';
+            flags += on[i] ? "<>it"[i] : '-';
+        QStringList seen{page()->source().toString(),
+                         text.size() <= 2 ? text.back().trimmed() : QString(),
+                         window->windowTitle(), marked ? marked->text(0) : QString(), flags};
         if (!opened.isEmpty())
-            line += " | fuera: " + opened.join(u' ');
+            seen.append("fuera: " + opened.join(u' '));
         opened.clear();
-        return line;
+        return seen.join(" | ");
     }
 
     void open(const QString& file)
