@@ -1,4 +1,3 @@
-#include "dialogs/help/HelpLinks.h"
 #include "dialogs/help/HtmlText.h"
 #include "dialogs/help/Sitemap.h"
 
@@ -49,20 +48,12 @@ TEST(HelpText, ReadsPagesInTheirDeclaredCharsetAndElseGuessesUtf8OrWindows1252)
 }
 
 // Catches children put at the top level, siblings nested under each other, the
-// "site properties" object taken for an entry, entities left raw or unknown and
-// invalid ones dropped, and links into a help file ("ms-its:file::/page") or
-// with escapes not read as its paths.
+// "site properties" object taken for an entry, and entities left raw or unknown
+// and invalid ones dropped.
 TEST(Sitemap, ReadsNestedEntriesAndSkipsTheTableProperties)
 {
     const QString table = htmltext::decodeHtml(contents(data.filePath("anidada.hhc")));
     EXPECT_EQ(outline(parseSitemap(table)),
               u"Inicio(index.html)[Reglas & trucos ññ <b>(reglas.html#a)[Hoja &eacute; &#0; "
               u"&#xD800;()]]Final()");
-
-    const auto path = [](const char* name, const char* link) {
-        return helplinks::objectPath(
-            helplinks::topicUrl(QString::fromUtf8(name)).resolved(QUrl(QString::fromUtf8(link))));
-    };
-    EXPECT_EQ(path("ms-its:ayuda.chm::/b.html", ""), u"/b.html");
-    EXPECT_EQ(path("imagenes/", "../x%20y.html"), u"/x y.html");
 }
