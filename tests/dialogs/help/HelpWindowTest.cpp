@@ -85,7 +85,8 @@ protected:
 
 // Catches a viewer that opens no page or the wrong one (the order of default
 // topic, default window, contents and index.html), a damaged or missing help
-// file shown as an empty window or told without its name, links resolved
+// file shown as an empty window or told without its name, accents garbled by a
+// declared character set losing to the guess or by a wrong guess, links resolved
 // against the wrong page, with their escapes kept or as links into a help file
 // ("ms-its:file::/page") not read as its pages, or followed by neither keyboard
 // nor tables, a broken link that leaves the old page on screen, Back and
