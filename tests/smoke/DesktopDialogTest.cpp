@@ -41,10 +41,9 @@ TEST(DesktopDialogs, ShowWhatTheyAreGivenAndReturnWhatWasTyped)
     platform.messageBox(nullptr, "Palabrino", "Lo siento, has fallado");
     EXPECT_EQ(seen, "Palabrino | Lo siento, has fallado");
 
-    answerNextDialog(seen, QString::fromUtf8("el gato ñu"), QDialogButtonBox::Ok);
-    EXPECT_EQ(platform.inputBox(nullptr, QString::fromUtf8("Escribe la solución"), "Palabrino"),
-              QString::fromUtf8("el gato ñu"));
-    EXPECT_EQ(seen, QString::fromUtf8("Palabrino | Escribe la solución | []"));
+    answerNextDialog(seen, "el gato ñu", QDialogButtonBox::Ok);
+    EXPECT_EQ(platform.inputBox(nullptr, "Escribe la solución", "Palabrino"), "el gato ñu");
+    EXPECT_EQ(seen, "Palabrino | Escribe la solución | []");
 
     answerNextDialog(seen, "algo", QDialogButtonBox::Cancel);
     EXPECT_EQ(platform.inputBox(nullptr, "Escribe", "Palabrino"), QString());

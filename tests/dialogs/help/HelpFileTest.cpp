@@ -40,7 +40,6 @@ TEST(HelpInstance, OneViewerPerHelpFileEvenWhenStartedAtOnceOrKilled)
 {
     TempAppFolder folder;
     folder.write("ayuda.chm", "uno");
-    folder.write("otra.chm", "dos");
     const QString file = folder.nativeFile("ayuda.chm");
 
     // The viewers inherit the test's offscreen platform.
