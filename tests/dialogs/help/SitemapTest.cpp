@@ -28,8 +28,7 @@ TEST(Sitemap, ReadsNestedEntriesAndSkipsTheTableProperties)
 {
     QFile file(QStringLiteral(PALABRINO_TEST_DATA_DIR "/anidada.hhc"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QString table = htmltext::decodeHtml(file.readAll());
-    EXPECT_EQ(outline(parseSitemap(table)),
+    EXPECT_EQ(outline(parseSitemap(htmltext::decodeHtml(file.readAll()))),
               u"Inicio(index.html)[Reglas & trucos ññ <b>(reglas.html#a)[Hoja &eacute; &#0; "
               u"&#xD800;()]]Final()");
 }
