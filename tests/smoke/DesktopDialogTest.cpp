@@ -9,34 +9,24 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
-// Answers the next modal dialog as a player would: types `typed` into its
-// field, if it has one, and presses `button`. The returned text fills with
-// what the dialog showed: its title, its texts and its field as it opened.
-std::shared_ptr<QString> answerNextDialog(const QString& typed,
-                                          QDialogButtonBox::StandardButton button)
+// Answers the next modal dialog, once its loop runs, as a player would: types
+// `typed` into its field, if it has one, and presses `button`. `seen` gets what
+// the dialog showed: its title, its texts and its field as it opened.
+void answerNextDialog(QString& seen, const QString& typed, QDialogButtonBox::StandardButton button)
 {
-    auto seen = std::make_shared<QString>();
-    auto* poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, poll, [=] {
+    QTimer::singleShot(0, qApp, [&seen, typed, button] {
         QWidget* dialog = QApplication::activeModalWidget();
-        if (!dialog)
-            return;
-        poll->deleteLater();
-        *seen = dialog->windowTitle();
+        seen = dialog->windowTitle();
         for (const QLabel* label : dialog->findChildren<QLabel*>())
-            *seen += label->text().isEmpty() ? "" : " | " + label->text();
+            seen += label->text().isEmpty() ? "" : " | " + label->text();
         if (auto* field = dialog->findChild<QLineEdit*>()) {
-            *seen += " | [" + field->text() + "]";
+            seen += " | [" + field->text() + "]";
             field->setText(typed);
         }
         dialog->findChild<QDialogButtonBox*>()->button(button)->click();
     });
-    poll->start(20);
-    return seen;
 }
 
 } // namespace
@@ -46,15 +36,15 @@ std::shared_ptr<QString> answerNextDialog(const QString& typed,
 TEST(DesktopDialogs, ShowWhatTheyAreGivenAndReturnWhatWasTyped)
 {
     DesktopPlatform platform;
-    auto seen = answerNextDialog({}, QDialogButtonBox::Ok);
+    QString seen;
+    answerNextDialog(seen, {}, QDialogButtonBox::Ok);
     platform.messageBox(nullptr, "Palabrino", "Lo siento, has fallado");
-    EXPECT_EQ(*seen, "Palabrino | Lo siento, has fallado");
+    EXPECT_EQ(seen, "Palabrino | Lo siento, has fallado");
 
-    seen = answerNextDialog(QString::fromUtf8("el gato ñu"), QDialogButtonBox::Ok);
-    EXPECT_EQ(platform.inputBox(nullptr, QString::fromUtf8("Escribe la solución"), "Palabrino"),
-              QString::fromUtf8("el gato ñu"));
-    EXPECT_EQ(*seen, QString::fromUtf8("Palabrino | Escribe la solución | []"));
+    answerNextDialog(seen, "el gato ñu", QDialogButtonBox::Ok);
+    EXPECT_EQ(platform.inputBox(nullptr, "Escribe la solución", "Palabrino"), "el gato ñu");
+    EXPECT_EQ(seen, "Palabrino | Escribe la solución | []");
 
-    answerNextDialog("algo", QDialogButtonBox::Cancel);
+    answerNextDialog(seen, "algo", QDialogButtonBox::Cancel);
     EXPECT_EQ(platform.inputBox(nullptr, "Escribe", "Palabrino"), QString());
 }

@@ -1,0 +1,34 @@
+#include "dialogs/help/Sitemap.h"
+#include "dialogs/help/HtmlText.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// "name(local)[children]" for each entry in order.
+QString outline(const std::vector<ChmTopic>& topics)
+{
+    QString text;
+    for (const ChmTopic& topic : topics) {
+        text += topic.name + u'(' + topic.local + u')';
+        if (!topic.children.empty())
+            text += u'[' + outline(topic.children) + u']';
+    }
+    return text;
+}
+
+} // namespace
+
+// Catches children put at the top level, siblings nested under each other, the
+// "site properties" object taken for an entry, and entities left raw or unknown
+// and invalid ones dropped.
+TEST(Sitemap, ReadsNestedEntriesAndSkipsTheTableProperties)
+{
+    QFile file(QStringLiteral(PALABRINO_TEST_DATA_DIR "/anidada.hhc"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(outline(parseSitemap(htmltext::decodeHtml(file.readAll()))),
+              u"Inicio(index.html)[Reglas & trucos ññ <b>(reglas.html#a)[Hoja &eacute; &#0; "
+              u"&#xD800;()]]Final()");
+}
