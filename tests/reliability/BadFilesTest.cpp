@@ -2,6 +2,7 @@
 #include "app/Module1.h"
 #include "app/QtPrinters.h"
 #include "app/SafeFile.h"
+#include "support/DataFile.h"
 #include "support/GameFixture.h"
 
 #include <QCryptographicHash>
@@ -49,15 +50,6 @@ struct DiskFull {
     }
     ~DiskFull() { ::setrlimit(RLIMIT_FSIZE, &before); }
 };
-
-QByteArray readData(const QString& name)
-{
-    // The run as an ordinary user reads a public copy: the source may be private.
-    const QString data = qEnvironmentVariable("PALABRINO_TEST_DATA_DIR", PALABRINO_TEST_DATA_DIR);
-    QFile file(data + '/' + name);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-    return file.readAll();
-}
 
 void plant(const TempAppFolder& folder, const BadFolderCase& plant, int mode)
 {
@@ -180,16 +172,12 @@ std::vector<BadFolderCase> tableCases(bool modes)
 {
     const QByteArrayList kinds = {"file", "folder", "link", "moved away", "mode", "full disk"};
     std::vector<BadFolderCase> cases;
-    for (const QByteArray& line : readData("cases.txt").split('\n')) {
-        QByteArrayList cells = line.split('|');
-        for (QByteArray& cell : cells)
-            cell = cell.trimmed() == "-" ? "" : cell.trimmed();
-        const auto kind = BadFolderCase::Kind(kinds.indexOf(cells.value(1)));
-        if (line.startsWith('#') || cells.size() != 6 || (kind == BadFolderCase::Mode) != modes)
-            continue;
-        cases.push_back({cells[0].toStdString(), kind, cells[2],
-                         kind == BadFolderCase::File ? readData(cells[3]) : cells[3],
-                         QString::fromUtf8(cells[4]), QString::fromUtf8(cells[5])});
+    for (const QByteArrayList& cells : dataRows("cases.txt")) {
+        const auto kind = BadFolderCase::Kind(kinds.indexOf(cells[1]));
+        if ((kind == BadFolderCase::Mode) == modes)
+            cases.push_back({cells[0].toStdString(), kind, cells[2],
+                             kind == BadFolderCase::File ? dataFile(cells[3]) : cells[3],
+                             QString::fromUtf8(cells[4]), QString::fromUtf8(cells[5])});
     }
     return cases;
 }
