@@ -11,17 +11,6 @@
 #include <chrono>
 #include <thread>
 
-namespace {
-
-// Starts a writer of its own process and returns once it is at work.
-void startWriter(QProcess& writer, const QStringList& arguments)
-{
-    writer.start(INI_WRITER_HELPER, arguments);
-    ASSERT_TRUE(writer.waitForReadyRead(10000));
-}
-
-} // namespace
-
 // Would catch a temporary file left behind, the leftover of a killed writer
 // blocking the next write or getting into it, or a replacement that creates
 // the file although it was given nothing to write.
@@ -56,7 +45,9 @@ TEST(SafeFile, WriterKilledAtAnyMomentLeavesTheOldOrTheNewFile)
 
     for (int kill = 0; kill < 200; ++kill) {
         QProcess writer;
-        startWriter(writer, {"alternate", app.nativeFile("datos.ini"), shortValue, longValue});
+        writer.start(INI_WRITER_HELPER,
+                     {"alternate", app.nativeFile("datos.ini"), shortValue, longValue});
+        ASSERT_TRUE(writer.waitForReadyRead(10000));
         std::this_thread::sleep_for(std::chrono::microseconds(100 * kill));
         writer.kill();
         ASSERT_TRUE(writer.waitForFinished(10000));
@@ -65,7 +56,8 @@ TEST(SafeFile, WriterKilledAtAnyMomentLeavesTheOldOrTheNewFile)
     }
 
     QProcess holder;
-    startWriter(holder, {"hang", app.nativeFile("datos.ini")});
+    holder.start(INI_WRITER_HELPER, {"hang", app.nativeFile("datos.ini")});
+    ASSERT_TRUE(holder.waitForReadyRead(10000));
     EXPECT_FALSE(safefile::replace(
         app.nativeFile("datos.ini"), [](const QByteArray&) { return QByteArray("x"); },
         std::chrono::milliseconds(300)));
