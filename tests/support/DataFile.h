@@ -28,5 +28,6 @@ inline QList<QByteArrayList> dataRows(const QString& name)
         if (!line.startsWith('#') && cells.size() > 1)
             rows << cells;
     }
+    EXPECT_FALSE(rows.isEmpty()) << name.toStdString();
     return rows;
 }
