@@ -1,5 +1,6 @@
 #include "QtPrinters.h"
 #include "app/Module1.h"
+#include "support/DataFile.h"
 #include "support/TempAppFolder.h"
 
 #include <gtest/gtest.h>
@@ -14,27 +15,11 @@
 TEST(IniRead, FindsValuesAsWindowsDoes)
 {
     const QString file = PALABRINO_TEST_DATA_DIR "/odd.ini";
-    const std::tuple<const char*, const char*, QString> cases[] = {
-        {"Config", "Skin", "Clásico  azul"},
-        {"CONFIG", "dobles", "  entre comillas  "},
-        {"Config", "Simples", "x"},
-        {"Config", "Mezcladas", "\"x'"},
-        {"Config", "Anidadas", "\"x\""},
-        {"Config", "PuntoYComa", "a;b"},
-        {"Config", ";Comentada", ""},
-        {"Config", "sin signo igual", ""},
-        {"Config", "ñANDÚ", "ave"},
-        {"Config", "Largo", QString(253, 'a') + u'ñ'},
-        {"", "Skin", ""},
-        {"Config", "corchete", "[Otra]"},
-        {"Otra", "Ñandú", ""},
-        {"A", "k", "1"},
-        {"A", "j", ""},
-        {"B", "k", QString(QChar(0)) + 'x'},
-        {"C", "k", "5"},
-    };
-    for (const auto& [section, key, expected] : cases)
-        EXPECT_EQ(LeerIni(file, section, key), expected) << section << " " << key;
+    for (const QByteArrayList& row : dataRows("odd_values.txt")) {
+        const QString value = QString::fromUtf8(row[2].sliced(1, row[2].size() - 2));
+        EXPECT_EQ(LeerIni(file, row[0], row[1]), QString(value).replace("\\0", QString(QChar(0))))
+            << row.join('|').toStdString();
+    }
     EXPECT_EQ(LeerIni(file + "falta", "Config", "Skin"), u"");
 }
 
