@@ -35,18 +35,14 @@ TEST(SafeFile, ReplacementLeavesTheNewFileOrTheOldOneAlone)
 TEST(SafeFile, WriterKilledAtAnyMomentLeavesTheOldOrTheNewFile)
 {
     TempAppFolder app;
-    const QString file = app.programPath("datos.ini");
-    const QString shortValue = QStringLiteral("corto");
-    const QString longValue = QString(3000, u'x');
-    ASSERT_TRUE(EscribirIni(file, "Carga", "k", longValue));
-    const QByteArray withLong = app.read("datos.ini");
-    ASSERT_TRUE(EscribirIni(file, "Carga", "k", shortValue));
-    const QByteArray withShort = app.read("datos.ini");
+    const QByteArray withShort = "[Carga]\r\nk=corto\r\n";
+    const QByteArray withLong = "[Carga]\r\nk=" + QByteArray(3000, 'x') + "\r\n";
+    app.write("datos.ini", withShort);
 
     for (int kill = 0; kill < 200; ++kill) {
         QProcess writer;
         writer.start(INI_WRITER_HELPER,
-                     {"alternate", app.nativeFile("datos.ini"), shortValue, longValue});
+                     {"alternate", app.nativeFile("datos.ini"), "corto", QString(3000, u'x')});
         ASSERT_TRUE(writer.waitForReadyRead(10000));
         std::this_thread::sleep_for(std::chrono::microseconds(100 * kill));
         writer.kill();
@@ -64,7 +60,7 @@ TEST(SafeFile, WriterKilledAtAnyMomentLeavesTheOldOrTheNewFile)
     holder.kill();
     ASSERT_TRUE(holder.waitForFinished(10000));
     ASSERT_TRUE(app.exists("datos.ini.lck"));
-    EXPECT_TRUE(EscribirIni(file, "Datos", "Cuenta", "2"));
+    EXPECT_TRUE(EscribirIni(app.programPath("datos.ini"), "Datos", "Cuenta", "2"));
     EXPECT_EQ(app.entries(), QStringList{"datos.ini"});
 }
 
