@@ -26,8 +26,10 @@ TEST(IniRead, FindsValuesAsWindowsDoes)
 // Would catch a writer that rewrites, reorders or normalises anything but the
 // line of the key it changes, puts a new key at the end of the file, after
 // the comments that close its section or into a later duplicate of it, or
-// glues a new section to the last line of the file.
-TEST(IniWrite, OnlyTheKeysOwnLineChangesAndNewOnesGoWhereTheyBelong)
+// glues a new section to the last line of the file; and one that writes a
+// value or a name adding lines of its own or never to be found again (a row
+// without a file after it), or that leaves anything beside the file.
+TEST(IniWrite, OnlyTheKeysOwnLineChangesAndTextThatWouldNotReadBackIsRefused)
 {
     static constexpr char text[] = "; cabecera\n\n[Config]\r\n  skin = Viejo ;x\r\n"
                                    "Categoria=Animales\rOtro=\xFF\x81\0y\n\n[Otra]\r\nskin=no\r\n";
@@ -35,46 +37,33 @@ TEST(IniWrite, OnlyTheKeysOwnLineChangesAndNewOnesGoWhereTheyBelong)
     const auto replaced = [&mixed](const char* from, const char* to) {
         return QByteArray(mixed).replace(from, to);
     };
-    const std::tuple<QByteArray, const char*, const char*, QByteArray> cases[] = {
-        {mixed, "CONFIG", "SKIN", replaced("  skin = Viejo ;x\r\n", "skin=Azul\r\n")},
-        {mixed, "config", "categoria", replaced("Categoria=Animales\r", "Categoria=Azul\r")},
-        {"[Config]\r\nSkin=Rojo\r\n\r\n; fin\r\n[Config]\r\nx=1\r\n", "Config", "Color",
+    const QByteArray plain = "[Config]\r\nSkin=Azul\r\n";
+    const std::tuple<QByteArray, const char*, const char*, const char*, QByteArray> cases[] = {
+        {mixed, "CONFIG", "SKIN", "Azul", replaced("  skin = Viejo ;x\r\n", "skin=Azul\r\n")},
+        {mixed, "config", "categoria", "Azul",
+         replaced("Categoria=Animales\r", "Categoria=Azul\r")},
+        {"[Config]\r\nSkin=Rojo\r\n\r\n; fin\r\n[Config]\r\nx=1\r\n", "Config", "Color", "Azul",
          "[Config]\r\nSkin=Rojo\r\nColor=Azul\r\n\r\n; fin\r\n[Config]\r\nx=1\r\n"},
-        {"[Config]\n; nada\n", "Config", "Skin", "[Config]\nSkin=Azul\r\n; nada\n"},
-        {"[Config]", "Config", "Skin", "[Config]\r\nSkin=Azul\r\n"},
-        {"", "Config", "Skin", "[Config]\r\nSkin=Azul\r\n"},
-        {"[A]\r\nk=1", "Config", "Skin", "[A]\r\nk=1\r\n[Config]\r\nSkin=Azul\r\n"},
-        {"[A]\nk=1\n", "Config", "Skin", "[A]\nk=1\n[Config]\r\nSkin=Azul\r\n"},
+        {"[Config]\n; nada\n", "Config", "Skin", "Azul", "[Config]\nSkin=Azul\r\n; nada\n"},
+        {"[Config]", "Config", "Skin", "Azul", plain},
+        {"", "Config", "Skin", "Azul", plain},
+        {"[A]\r\nk=1", "Config", "Skin", "Azul", "[A]\r\nk=1\r\n" + plain},
+        {"[A]\nk=1\n", "Config", "Skin", "Azul", "[A]\nk=1\n" + plain},
+        {plain, "Config", "Skin", "Rojo\r\n[Config]\r\nCategoria=x", {}},
+        {plain, "Config", "Skin", "Rojo\nx", {}},
+        {plain, "Con]fig", "Skin", "Rojo", {}},
+        {plain, "Config", "Sk=in", "Rojo", {}},
+        {plain, "Config", "[Skin", "Rojo", {}},
+        {plain, "Config", " Skin", "Rojo", {}},
+        {plain, "Config", "Skīn", "Rojo", {}},
     };
     TempAppFolder app;
-    for (const auto& [before, section, key, after] : cases) {
+    for (const auto& [before, section, key, value, after] : cases) {
         app.write("Datos.ini", before);
-        EXPECT_TRUE(EscribirIni(app.programPath("datos.ini"), section, key, "Azul"));
-        EXPECT_EQ(app.read("Datos.ini"), after) << before.toStdString();
+        EXPECT_EQ(EscribirIni(app.programPath("datos.ini"), section, key, value), !after.isNull());
+        EXPECT_EQ(app.read("Datos.ini"), after.isNull() ? before : after) << key << " " << value;
     }
-}
-
-// Would catch a value or a name that adds lines of its own to the file, or
-// one that could never be found again, being written, or a refused path
-// that still creates something.
-TEST(IniWrite, TextThatWouldNotReadBackIsRefused)
-{
-    TempAppFolder app;
-    const QByteArray before = "[Config]\r\nSkin=Azul\r\n";
-    app.write("datos.ini", before);
-    const QString file = app.programPath("datos.ini");
-    const char* const cases[][3] = {
-        {"Config", "Skin", "Rojo\r\n[Config]\r\nCategoria=x"},
-        {"Config", "Skin", "Rojo\nx"},
-        {"Con]fig", "Skin", "Rojo"},
-        {"Config", "Sk=in", "Rojo"},
-        {"Config", "[Skin", "Rojo"},
-        {"Config", " Skin", "Rojo"},
-        {"Config", "Skīn", "Rojo"},
-    };
-    for (const auto& [section, key, value] : cases)
-        EXPECT_FALSE(EscribirIni(file, section, key, value)) << key;
     EXPECT_FALSE(EscribirIni(app.programPath("Sub\\..\\datos.ini"), "Config", "Skin", "Rojo"));
-    EXPECT_EQ(app.read("datos.ini"), before);
-    EXPECT_EQ(app.entries(), QStringList{"datos.ini"});
+    EXPECT_EQ(app.read("Datos.ini"), plain);
+    EXPECT_EQ(app.entries(), QStringList{"Datos.ini"});
 }
