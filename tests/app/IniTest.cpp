@@ -28,7 +28,8 @@ TEST(IniRead, FindsValuesAsWindowsDoes)
 // the comments that close its section or into a later duplicate of it, or
 // glues a new section to the last line of the file; and one that writes a
 // value or a name adding lines of its own or never to be found again (a row
-// without a file after it), or that leaves anything beside the file.
+// without a file after it), or that leaves anything beside the file, even
+// a new one it refused to write.
 TEST(IniWrite, OnlyTheKeysOwnLineChangesAndTextThatWouldNotReadBackIsRefused)
 {
     static constexpr char text[] = "; cabecera\n\n[Config]\r\n  skin = Viejo ;x\r\n"
@@ -64,6 +65,7 @@ TEST(IniWrite, OnlyTheKeysOwnLineChangesAndTextThatWouldNotReadBackIsRefused)
         EXPECT_EQ(app.read("Datos.ini"), after.isNull() ? before : after) << key << " " << value;
     }
     EXPECT_FALSE(EscribirIni(app.programPath("Sub\\..\\datos.ini"), "Config", "Skin", "Rojo"));
+    EXPECT_FALSE(EscribirIni(app.programPath("nuevo.ini"), "Config", "Sk=in", "Rojo"));
     EXPECT_EQ(app.read("Datos.ini"), plain);
     EXPECT_EQ(app.entries(), QStringList{"Datos.ini"});
 }
