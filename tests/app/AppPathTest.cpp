@@ -1,5 +1,6 @@
 #include "app/AppPath.h"
 #include "QtPrinters.h"
+#include "support/DataFile.h"
 #include "support/TempAppFolder.h"
 
 #include <QDir>
@@ -14,22 +15,11 @@ TEST(AppPath, NamesMatchWithoutRegardToCaseInsideTheFolder)
     TempAppFolder app;
     for (const char* file : {"Categorias/Animales.ini", "Datos.ini", "datos.ini"})
         app.write(file, "");
-    const std::pair<QString, const char*> cases[] = {
-        {app.programPath("CATEGORIAS\\animales.INI"), "Categorias/Animales.ini"},
-        {app.path() + "/Categorias/animales.ini", "Categorias/Animales.ini"},
-        {app.programPath("datos.ini"), "datos.ini"},
-        {app.programPath("Datos.ini"), "Datos.ini"},
-        {app.programPath("categorias\\Nueva.ini"), "Categorias/Nueva.ini"},
-        {app.programPath("Skins\\azul\\Fondo.GIF"), "Skins/azul/Fondo.GIF"},
-        {app.programPath("Categorias\\..\\..\\datos.ini"), nullptr}, // nullptr: refused
-        {app.programPath(".\\datos.ini"), nullptr},
-        {app.programPath("Categorias\\\\Animales.ini"), nullptr},
-        {app.programPath("Categorias\\"), nullptr},
-        {"", nullptr},
-    };
-    for (const auto& [path, expected] : cases) {
-        const auto native = QDir::toNativeSeparators(app.nativeFile(expected));
-        EXPECT_EQ(nativePath(path), expected ? std::optional(native) : std::nullopt)
+    for (const QByteArrayList& row : dataRows("paths.txt")) {
+        const QString path = row[0].startsWith('/') ? app.path() + row[0] : app.programPath(row[0]);
+        const QString native = QDir::toNativeSeparators(app.nativeFile(row[1]));
+        EXPECT_EQ(nativePath(path), row[1].isEmpty() ? std::nullopt : std::optional(native))
             << path.toStdString();
     }
+    EXPECT_EQ(nativePath(""), std::nullopt);
 }

@@ -5,6 +5,7 @@
 #include "app/Module1.h"
 #include "app/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <chrono>
@@ -13,9 +14,8 @@
 
 int main(int argc, char** argv)
 {
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
+    const QCoreApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments().mid(1);
 
     if (args.size() == 2 && args[0] == "hang") {
         safefile::replace(args[1], [](const QByteArray&) -> std::optional<QByteArray> {

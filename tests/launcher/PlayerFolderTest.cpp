@@ -12,12 +12,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-fs::path toPath(const QString& path) { return fs::path(QFile::encodeName(path).toStdString()); }
-
-} // namespace
-
 // Would catch an upgrade that overwrites what the game wrote or a file the
 // player had before it was ever shipped, or one that leaves a player's
 // untouched or removed copy at the old version.
@@ -31,12 +25,12 @@ TEST(PlayerFolder, ShippedChangesReachOnlyCopiesTheGameLeftAlone)
         shipped.write(file, "v1");
     shipped.write("Propia.ini", "de la instalación");
     player.write("Propia.ini", "del jugador");
-    launcher::syncShipped(toPath(shipped.path()), toPath(player.path()));
+    launcher::syncShipped(shipped.path().toStdString(), player.path().toStdString());
     player.write("Jugada.ini", "Ganadas=3");
     QFile::remove(player.nativeFile("Borrada.ini"));
     for (const QString& file : files.first(4))
         shipped.write(file, "v2");
-    launcher::syncShipped(toPath(shipped.path()), toPath(player.path()));
+    launcher::syncShipped(shipped.path().toStdString(), player.path().toStdString());
 
     QStringList found;
     for (const QString& file : files)
@@ -59,8 +53,8 @@ TEST(PlayerFolder, StartsAtTheSameMomentMakeOneWholeFolder)
     for (int i = 0; i < 4; ++i)
         starts.emplace_back([&] {
             try {
-                launcher::preparePlayerFolder(toPath(shipped.path()),
-                                              toPath(home.nativeFile("palabrino")));
+                launcher::preparePlayerFolder(shipped.path().toStdString(),
+                                              home.nativeFile("palabrino").toStdString());
             } catch (const fs::filesystem_error&) {
                 ++failures;
             }

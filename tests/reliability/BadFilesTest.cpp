@@ -2,6 +2,7 @@
 #include "app/Module1.h"
 #include "app/QtPrinters.h"
 #include "app/SafeFile.h"
+#include "support/DataFile.h"
 #include "support/GameFixture.h"
 
 #include <QCryptographicHash>
@@ -25,12 +26,11 @@ namespace {
 
 // A spoilt application folder: what is planted at each relative name in
 // `where` (split at spaces), the phrase dealt ("" when there is nothing to
-// play) and part of the one message shown ("" when none is). MovedAway moves
-// the entry to `bytes` and leaves a link to it there.
+// play) and part of the one message shown ("" when none is). "moved away"
+// moves the entry to `bytes` and leaves a link to it there.
 struct BadFolderCase {
-    enum Kind { File, Folder, Link, MovedAway, Mode, FullDisk };
     std::string name;
-    Kind kind;
+    QByteArray kind; // file, folder, link, moved away, mode or full disk
     QString where;
     QByteArray bytes; // a file's bytes, where a link points, or an octal mode
     QString phrase;
@@ -50,31 +50,22 @@ struct DiskFull {
     ~DiskFull() { ::setrlimit(RLIMIT_FSIZE, &before); }
 };
 
-QByteArray readData(const QString& name)
-{
-    // The run as an ordinary user reads a public copy: the source may be private.
-    const QString data = qEnvironmentVariable("PALABRINO_TEST_DATA_DIR", PALABRINO_TEST_DATA_DIR);
-    QFile file(data + '/' + name);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-    return file.readAll();
-}
-
 void plant(const TempAppFolder& folder, const BadFolderCase& plant, int mode)
 {
     const std::string target = plant.bytes.toStdString();
     for (const QString& where : plant.where.split(' ', Qt::SkipEmptyParts)) {
         const std::filesystem::path path(QFile::encodeName(folder.nativeFile(where)).toStdString());
-        if (plant.kind == BadFolderCase::Mode)
+        if (plant.kind == "mode")
             ::chmod(path.c_str(), static_cast<mode_t>(mode));
-        else if (plant.kind == BadFolderCase::MovedAway)
+        else if (plant.kind == "moved away")
             std::filesystem::rename(path, path.parent_path() / target);
         else
             std::filesystem::remove_all(path);
-        if (plant.kind == BadFolderCase::File)
+        if (plant.kind == "file")
             folder.write(where, plant.bytes);
-        else if (plant.kind == BadFolderCase::Folder)
+        else if (plant.kind == "folder")
             std::filesystem::create_directory(path);
-        else if (plant.kind == BadFolderCase::Link || plant.kind == BadFolderCase::MovedAway)
+        else if (plant.kind == "link" || plant.kind == "moved away")
             std::filesystem::create_symlink(target, path);
     }
 }
@@ -131,7 +122,7 @@ void playThrough(const BadFolderCase& badCase)
     QString played;
     {
         std::optional<DiskFull> full;
-        if (badCase.kind == BadFolderCase::FullDisk)
+        if (badCase.kind == "full disk")
             full.emplace();
         Form1 form(folder.path(), platform);
         EXPECT_EQ(form.palabra(), badCase.phrase);
@@ -170,7 +161,7 @@ void playThrough(const BadFolderCase& badCase)
                         : bytes;
     EXPECT_EQ(actual, expected);
     // Gives every place its permissions back, so the folder can go.
-    if (badCase.kind == BadFolderCase::Mode)
+    if (badCase.kind == "mode")
         plant(folder, badCase, 0700);
     ::alarm(0);
 }
@@ -178,18 +169,12 @@ void playThrough(const BadFolderCase& badCase)
 // The cases of data/cases.txt, those that change modes or all the others.
 std::vector<BadFolderCase> tableCases(bool modes)
 {
-    const QByteArrayList kinds = {"file", "folder", "link", "moved away", "mode", "full disk"};
     std::vector<BadFolderCase> cases;
-    for (const QByteArray& line : readData("cases.txt").split('\n')) {
-        QByteArrayList cells = line.split('|');
-        for (QByteArray& cell : cells)
-            cell = cell.trimmed() == "-" ? "" : cell.trimmed();
-        const auto kind = BadFolderCase::Kind(kinds.indexOf(cells.value(1)));
-        if (line.startsWith('#') || cells.size() != 6 || (kind == BadFolderCase::Mode) != modes)
-            continue;
-        cases.push_back({cells[0].toStdString(), kind, cells[2],
-                         kind == BadFolderCase::File ? readData(cells[3]) : cells[3],
-                         QString::fromUtf8(cells[4]), QString::fromUtf8(cells[5])});
+    for (const QByteArrayList& cells : dataRows("cases.txt")) {
+        if ((cells[1] == "mode") == modes)
+            cases.push_back({cells[0].toStdString(), cells[1], cells[2],
+                             cells[1] == "file" ? dataFile(cells[3]) : cells[3],
+                             QString::fromUtf8(cells[4]), QString::fromUtf8(cells[5])});
     }
     return cases;
 }
@@ -211,11 +196,9 @@ TEST(BadFiles, OddTextAndWrongShapesNeitherStopTheGameNorLoseBytes)
         huge += "[S" + QByteArray::number(n) + "]\r\nk=" + QByteArray::number(n) + "\r\n";
     huge += shippedCategory("Cuenta=4", ("R=" + QByteArray(10 << 20, 'x') + "\r\n").constData());
     huge.replace("5A=cinco", "5A=" + QByteArray(70000, 'a'));
-    cases.push_back(
-        {"huge", BadFolderCase::File, "Categorias/Prueba.ini", huge, QString(254, 'A'), ""});
+    cases.push_back({"huge", "file", "Categorias/Prueba.ini", huge, QString(254, 'A'), ""});
     const QByteArray longName = "[Config]\r\nCategoria=" + QByteArray(70000, 'z') + "\r\n";
-    cases.push_back(
-        {"a long category name", BadFolderCase::File, "datos.ini", longName, "MAR", ""});
+    cases.push_back({"a long category name", "file", "datos.ini", longName, "MAR", ""});
     for (const BadFolderCase& badCase : cases)
         playThrough(badCase);
 }
