@@ -1,8 +1,12 @@
 #include "app/Controls.h"
+#include "app/Cp1252.h"
 #include "support/GameFixture.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMouseEvent>
 
 #include <tuple>
@@ -17,11 +21,78 @@ protected:
         QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
         QApplication::sendEvent(form->Command2, &press);
     }
-    void solve(const QString& answer)
+    // Does one step; what it shows, or a null text for a step that shows nothing.
+    QString step(const QString& line)
     {
-        platform.answers.push_back(answer);
-        form->Command4->click();
+        const QString verb = line.section(u' ', 0, 0);
+        const QString rest = line.section(u' ', 1);
+        if (verb == "archivo")
+            folder.write(rest.section(" = ", 0, 0),
+                         cp1252::encode(rest.section(" = ", 1).replace(" | ", "\r\n") + "\r\n"));
+        else if (verb == "carpeta")
+            QDir().mkpath(folder.nativeFile(rest));
+        else if (verb == "borra")
+            QDir(folder.nativeFile(rest)).removeRecursively();
+        else if (verb == "lee")
+            return cp1252::decode(folder.read(rest)).trimmed().replace("\r\n", " | ");
+        else
+            return played(verb, rest);
+        return {};
     }
+    QString played(const QString& verb, const QString& rest)
+    {
+        if (verb == "abre")
+            start();
+        else if (verb == "nueva")
+            newGame();
+        else if (verb == "menu")
+            form->mnunuevo->trigger();
+        else
+            return seen(verb, rest);
+        return {};
+    }
+    QString seen(const QString& verb, const QString& rest)
+    {
+        if (verb == "cierra")
+            return closed();
+        if (verb == "reparto")
+            return QStringList{form->Text3->text(), display(), form->Label9->text(),
+                               form->Label10->toolTip(),
+                               stored("Datos", "Cuenta", form->categoriaActual())}
+                .join(" | ");
+        if (verb == "pulsa") {
+            for (const QChar key : rest)
+                click(key.unicode());
+        } else if (verb == "resuelve") {
+            if (!rest.isEmpty())
+                platform.answers.push_back(rest.mid(1, rest.size() - 2));
+            form->Command4->click();
+            platform.answers.clear();
+        } else if (verb != "mira") {
+            ADD_FAILURE() << "unknown step " << verb.toStdString();
+        }
+        return QString::fromStdString(state());
+    }
+    QString closed()
+    {
+        form->close();
+        QStringList stores;
+        for (const char* key : {"Ganadas", "Perdidas", "MaxPunt"})
+            stores << stored("Est", key, form->categoriaActual());
+        return (stores << stored("Datos", "Cuenta", form->categoriaActual())).join(u' ');
+    }
+    // The questions asked and messages shown since last called.
+    QString dialogs()
+    {
+        QString shown = QString(" | pregunta").repeated(platform.prompts.size() - m_asked);
+        for (std::size_t i = m_told; i < platform.messages.size(); ++i)
+            shown += " | aviso: " + platform.messages[i].text;
+        m_asked = platform.prompts.size();
+        m_told = platform.messages.size();
+        return shown;
+    }
+    std::size_t m_asked = 0;
+    std::size_t m_told = 0;
     // What the player sees, in one line: the display, failures/gallows stage
     // drawn, score, total, letters used and the result showing, named as a
     // screen reader says it when its picture agrees.
@@ -49,66 +120,24 @@ protected:
 
 } // namespace
 
-// Short games from a fresh deal, then closing. A hit earns 100 once however
-// many cells it uncovers, a vowel costs 200 and is refused (key still live)
-// below that, the fifth failure loses and ends play, matching is exact (Ñ is
-// not N, Ú is not U), and the count of wins or losses adds one before rounding
-// (2.5 gives 4). A new game takes the score into the total, once. Closing
-// hands back an entry nothing was uncovered of, and the running total becomes
-// the best only when strictly higher.
-TEST_F(Form1Play, ScriptedGamesEndInTheExpectedState)
+// Scripted games: each step of data/partidas.txt is followed by what the
+// player then sees, and the whole transcript is compared at once.
+TEST_F(Form1Play, ScriptedGamesShowTheirTranscript)
 {
-    // The best before, keys ('+' is a new game), what is seen, and Ganadas,
-    // Perdidas, MaxPunt and Cuenta stored after closing.
-    const std::tuple<const char*, const char*, const char*, const char*, const char*> games[] = {
-        {"la casa", "sin dato", "CLA", "LA CA A | 0/0 | 100 | 0 | C  L  A | -", "2.5 x 100 1"},
-        {"banana", "0", "A", "       | 0/0 | 0 | 0 |  | Sin puntos", "2.5 x 0 0"},
-        {"banana", "1100", "ABENA", "BANANA | 0/0 | 1100 | 0 | B  N  A | Has ganado", "4 x 1100 1"},
-        {"banana", "0", "BNO", "B N N  | 1/1 | 0 | 0 | B  N  O | -", "2.5 x 0 1"},
-        {"ñandú anana", "0", "NÑDAU", "ÑAND  ANANA | 1/1 | 0 | 0 | N  Ñ  D  A  U | -", "2.5 x 0 1"},
-        {"sol", "0", "BCDF", "    | 4/4 | 0 | 0 | B  C  D  F | -", "2.5 x 0 0"},
-        {"sol", "0", "BCDFGS", "SOL | 5/5 | 0 | 0 | B  C  D  F  G | Has perdido", "2.5 1 0 1"},
-        {"la casa", "1199", "CLAS++", "        | 0/0 | 0 | 1200 |  | Has ganado", "4 x 1200 0"}};
-    for (const auto& [entry, best, keys, seen, after] : games) {
-        SCOPED_TRACE(keys);
-        const QByteArray est = "Ganadas=2.5\r\nPerdidas=x\r\nMaxPunt=" + QByteArray(best);
-        category({entry, "paz"}, {.est = est.constData()});
-        start();
-        for (const QChar key : QString::fromUtf8(keys))
-            key == '+' ? newGame() : click(key.unicode());
-        EXPECT_EQ(state(), seen);
-        form->close();
-        QStringList stores;
-        for (const char* key : {"Ganadas", "Perdidas", "MaxPunt"})
-            stores << stored("Est", key);
-        EXPECT_EQ((stores << stored("Datos", "Cuenta")).join(' ').toStdString(), after);
+    QFile file(QStringLiteral(PALABRINO_TEST_DATA_DIR "/partidas.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QString expected = QString::fromUtf8(file.readAll());
+    const QStringList lines = expected.split(u'\n');
+    QStringList seen;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        seen << lines[i];
+        const QString outcome = lines[i].startsWith("> ") ? step(lines[i].mid(2)) : QString();
+        if (!outcome.isNull()) {
+            seen << outcome + dialogs();
+            ++i;
+        }
     }
-    // An easy game shows its first letter from the start: its entry is spent.
-    category({"paz"}, {.modo = "Modo=1"});
-    start();
-    form->close();
-    EXPECT_EQ(stored("Datos", "Cuenta"), "1");
-}
-
-// "Resolver" wins only with the exact phrase in any case; any other answer is
-// a failure (at four failures it loses), Cancel is nothing, and a game over
-// refuses to ask.
-TEST_F(Form1Play, SolvingAcceptsOnlyTheExactPhrase)
-{
-    category({"el niño"});
-    start();
-    for (const char* answer : {"el nino", "el  niño", "el niño ", "", "El NIñO"})
-        solve(QString::fromUtf8(answer)); // "" is Cancel
-    form->Command4->click();
-    EXPECT_EQ(state(), "EL NIÑO | 3/3 | 1000 | 0 |  | Has ganado");
-    EXPECT_EQ(platform.prompts.size(), 5u);
-    EXPECT_EQ(platform.messages.size(), 4u);
-
-    category({"mar"});
-    newGame();
-    playAll("BCDF");
-    solve("rio");
-    EXPECT_EQ(state(), "MAR | 5/5 | 0 | 1000 | B  C  D  F | Has perdido");
+    EXPECT_EQ(seen.join(u'\n').toStdString(), expected.toStdString());
 }
 
 // Typed keys play exactly like clicks: letters whatever the case, main-row

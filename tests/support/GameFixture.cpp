@@ -59,7 +59,7 @@ void layShippedFolder(const TempAppFolder& folder)
     writeSkin(folder, "Prueba", QColor(200, 220, 240));
 }
 
-QString GameFixture::stored(const char* section, const char* key, const char* name) const
+QString GameFixture::stored(const char* section, const char* key, const QString& name) const
 {
     return LeerIni(folder.programPath(QStringLiteral("Categorias/%1.ini").arg(name)), section, key);
 }

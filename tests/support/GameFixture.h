@@ -55,7 +55,7 @@ protected:
     {
         category(entries, {.name = name, .est = est});
     }
-    QString stored(const char* section, const char* key, const char* name = "Prueba") const;
+    QString stored(const char* section, const char* key, const QString& name = "Prueba") const;
     void picture(const QString& relative, const QColor& colour, QSize size = {300, 100}) const
     {
         folder.write(relative, pngPicture(colour, size));
