@@ -2,10 +2,8 @@
 
 #include <QFontMetricsF>
 #include <QImage>
-#include <QSet>
 #include <QTransform>
 
-#include <map>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -41,30 +39,6 @@ std::vector<Ink> inkRuns(QWidget& control, Qt::Orientation along, int darkBelow)
 }
 
 } // namespace
-
-// The digit keys light up, all of them, only for a phrase that holds a digit;
-// an easy category (Modo read as the number 1) shows the first character,
-// whatever it is.
-TEST_F(Form1Deal, DigitKeysAndEasyModeFollowThePhrase)
-{
-    const std::tuple<const char*, const char*, const char*, bool> cases[] = {
-        {"la casa, 2", "Modo=1", "L      ,  ", true},
-        {"sin numeros", "Modo=1.0", "S          ", false},
-        {"\" empieza\"", "Modo= 1", "        ", false},
-        {"perro", "Modo=2", "     ", false},
-        {"perro", "Modo=uno", "     ", false}};
-    start();
-    std::map<bool, QSet<QRgb>> colours;
-    for (const auto& [entry, modo, shown, lit] : cases) {
-        category({entry}, {.modo = modo});
-        newGame();
-        EXPECT_EQ(display(), shown) << entry << " " << modo;
-        for (int code = '0'; code <= '9'; ++code)
-            colours[lit].insert(form->Command3(code).palette().color(QPalette::Button).rgb());
-    }
-    EXPECT_EQ(colours[true].size() + colours[false].size(), 2u);
-    EXPECT_NE(colours[true], colours[false]);
-}
 
 // On a screen of any scale every character must stand over its dash, at the
 // designed cell width while the phrase fits the line, without the line
