@@ -15,10 +15,21 @@ namespace {
 class Form1Play : public ShippedGame {
 protected:
     Form2* resultWindow() const { return form->form2.existing(); }
-    void type(Qt::Key key, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    // A key by its name, typing the name when that is one character and a
+    // carriage return for Return, or "clic", a right mouse press on the result.
+    void press(QWidget* target, const QString& name)
     {
-        QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
-        QApplication::sendEvent(form->Command2, &press);
+        if (name == "clic") {
+            QMouseEvent click(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5),
+                              Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+            QApplication::sendEvent(resultWindow()->Image1, &click);
+            return;
+        }
+        const QKeyCombination key = QKeySequence::fromString(name)[0];
+        const QString last = name.section(u'+', -1);
+        const QString typed = last == "Return" ? "\r" : (last.size() == 1 ? last : "");
+        QKeyEvent event(QEvent::KeyPress, key.key(), key.keyboardModifiers(), typed);
+        QApplication::sendEvent(target, &event);
     }
     // Does one step; what the player then sees, or a null text for a step
     // that shows nothing.
@@ -63,13 +74,11 @@ protected:
         if (verb == "pulsa") {
             for (const QChar key : rest)
                 click(key.unicode());
-        } else if (verb == "teclea") {
-            // The text a key types is its name when that is one character.
-            for (const QString& token : rest.split(u' ')) {
-                const QKeyCombination key = QKeySequence::fromString(token)[0];
-                const QString typed = token.section(u'+', -1);
-                type(key.key(), typed.size() == 1 ? typed : "", key.keyboardModifiers());
-            }
+        } else if (verb == "teclea" || verb == "resultado") {
+            QWidget* target =
+                verb == "teclea" ? form->Command2 : static_cast<QWidget*>(resultWindow());
+            for (const QString& name : rest.split(u' '))
+                press(target, name);
         } else if (verb == "resuelve") {
             if (!rest.isEmpty())
                 platform.answers.push_back(rest.mid(1, rest.size() - 2));
@@ -151,30 +160,14 @@ TEST_F(Form1Play, ScriptedGamesShowTheirTranscript)
     EXPECT_EQ(seen.join(u'\n').toStdString(), expected.toStdString());
 }
 
-// The result window stands centred over the main window, and only a
-// character key, Enter or a mouse press closes it, without playing the key.
-TEST_F(Form1Play, ResultWindowIsCentredAndClosesOnCharacterKeysAndClicks)
+// The result window stands centred over the main window.
+TEST_F(Form1Play, ResultWindowIsCentred)
 {
     category({"luna"});
     start();
     form->show();
     form->move(100, 60);
-    type(Qt::Key_Q, "q");
-    ASSERT_NE(resultWindow(), nullptr);
+    press(form->Command2, "A");
     const QPoint centre = form->frameGeometry().center();
     EXPECT_LE((resultWindow()->frameGeometry().center() - centre).manhattanLength(), 2);
-
-    const auto openAfter = [&](QEvent&& event) {
-        click('A');
-        QWidget* picture = resultWindow()->Image1;
-        const bool mouse = event.type() == QEvent::MouseButtonPress;
-        QApplication::sendEvent(mouse ? picture : resultWindow(), &event);
-        return resultWindow() != nullptr;
-    };
-    EXPECT_TRUE(openAfter(QKeyEvent(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier)));
-    EXPECT_FALSE(openAfter(QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r")));
-    EXPECT_FALSE(openAfter(QKeyEvent(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, "x")));
-    EXPECT_FALSE(openAfter(QMouseEvent(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5),
-                                       Qt::RightButton, Qt::RightButton, Qt::NoModifier)));
-    EXPECT_EQ(shown("Label3"), "Q  ");
 }
