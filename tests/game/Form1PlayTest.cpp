@@ -77,6 +77,8 @@ protected:
         } else if (verb == "teclea" || verb == "resultado") {
             QWidget* target =
                 verb == "teclea" ? form->Command2 : static_cast<QWidget*>(resultWindow());
+            if (!target)
+                return "(sin ventana de resultado)";
             for (const QString& name : rest.split(u' '))
                 press(target, name);
         } else if (verb == "resuelve") {
