@@ -54,13 +54,14 @@ protected:
     }
     QString seen(const QString& verb, const QString& rest)
     {
-        const QString name = form ? form->categoriaActual() : QString();
+        const QString category = form ? form->categoriaActual() : QString();
         if (verb == "lee")
             return cp1252::decode(folder.read(rest)).trimmed().replace("\r\n", " | ");
         if (verb == "cierra") {
             form->close();
-            return QStringList{stored("Est", "Ganadas", name), stored("Est", "Perdidas", name),
-                               stored("Est", "MaxPunt", name), stored("Datos", "Cuenta", name)}
+            return QStringList{
+                stored("Est", "Ganadas", category), stored("Est", "Perdidas", category),
+                stored("Est", "MaxPunt", category), stored("Datos", "Cuenta", category)}
                 .join(u' ');
         }
         if (verb == "reparto")
@@ -68,7 +69,7 @@ protected:
                                display(),
                                form->Label9->text(),
                                form->Label10->toolTip(),
-                               stored("Datos", "Cuenta", name),
+                               stored("Datos", "Cuenta", category),
                                digits()}
                 .join(" | ");
         if (verb == "pulsa") {
@@ -79,8 +80,8 @@ protected:
                 verb == "teclea" ? form->Command2 : static_cast<QWidget*>(resultWindow());
             if (!target)
                 return "(sin ventana de resultado)";
-            for (const QString& name : rest.split(u' '))
-                press(target, name);
+            for (const QString& key : rest.split(u' '))
+                press(target, key);
         } else if (verb == "resuelve") {
             if (!rest.isEmpty())
                 platform.answers.push_back(rest.mid(1, rest.size() - 2));
