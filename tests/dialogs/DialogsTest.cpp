@@ -61,14 +61,12 @@ protected:
     void SetUp() override
     {
         folder.write("Categorias/notas.txt", "no es una categoria");
-        category({"perro"}, {.name = "Animales",
-                             .est = "Ganadas=3\r\nPerdidas=1",
-                             .extra = "[Acerca]\r\nNombre=Animales\r\nAutor=Ana\r\n"
-                                      "E-Mail=ana@example.org\r\nComentario=Bichos\r\n"});
-        category({"raro"}, {.name = "Rara",
-                            .est = "Ganadas=3\r\nPerdidas=%1\r\nMaxPunt=<i>9</i>",
-                            .extra = "[Acerca]\r\nNombre=<b>Noche</b>\r\nAutor=Ana &amp; Beto\r\n"
-                                     "Comentario=con\xA0pausa\r\n"});
+        category({"perro"}, "Ganadas=3\r\nPerdidas=1", "Animales",
+                 "[Acerca]\r\nNombre=Animales\r\nAutor=Ana\r\nE-Mail=ana@example.org\r\n"
+                 "Comentario=Bichos\r\n");
+        category({"raro"}, "Ganadas=3\r\nPerdidas=%1\r\nMaxPunt=<i>9</i>", "Rara",
+                 "[Acerca]\r\nNombre=<b>Noche</b>\r\nAutor=Ana &amp; Beto\r\n"
+                 "Comentario=con\xA0pausa\r\n");
         start();
     }
 

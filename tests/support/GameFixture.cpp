@@ -5,13 +5,14 @@
 #include <QBuffer>
 #include <QImage>
 
-QByteArray categoryText(std::initializer_list<const char*> entries, const CategoryFile& file)
+QByteArray categoryText(std::initializer_list<const char*> entries, const char* est,
+                        const char* extra, const char* cuenta)
 {
-    QByteArray text = iniText({"[Datos]", file.cuenta, file.modo, "[Contenido]"});
+    QByteArray text = iniText({"[Datos]", cuenta, "Modo=0", "[Contenido]"});
     int number = 1;
     for (const char* entry : entries)
         text += QByteArray::number(number++) + "A=" + iniText({entry});
-    return text + file.extra + iniText({"[Est]", file.est});
+    return text + extra + iniText({"[Est]", est});
 }
 
 QByteArray pngPicture(const QColor& colour, QSize size)
@@ -45,9 +46,7 @@ QByteArray shippedCategory(const char* cuenta, const char* extra)
     // The comment's ú is one byte that a write must not spoil.
     const QByteArray about = extra + QByteArray("[Acerca]\r\nComentario=Nueve n\xFAmeros\r\n");
     return categoryText({"uno", "dos", "tres", "cuatro", "cinco", "seis", "siete", "ocho", "nueve"},
-                        {.cuenta = cuenta,
-                         .est = "Ganadas=0\r\nPerdidas=0\r\nMaxPunt=0",
-                         .extra = about.constData()});
+                        "Ganadas=0\r\nPerdidas=0\r\nMaxPunt=0", about.constData(), cuenta);
 }
 
 void layShippedFolder(const TempAppFolder& folder)
@@ -55,11 +54,11 @@ void layShippedFolder(const TempAppFolder& folder)
     folder.write("datos.ini", iniText({"[Config]", "Categoria=Prueba", "Skin=Prueba"}));
     folder.write("Categorias/Prueba.ini", shippedCategory());
     folder.write("Categorias/Otra.ini",
-                 categoryText({"mar"}, {.est = "Ganadas=2\r\nPerdidas=1\r\nMaxPunt=1200"}));
+                 categoryText({"mar"}, "Ganadas=2\r\nPerdidas=1\r\nMaxPunt=1200"));
     writeSkin(folder, "Prueba", QColor(200, 220, 240));
 }
 
-QString GameFixture::stored(const char* section, const char* key, const char* name) const
+QString GameFixture::stored(const char* section, const char* key, const QString& name) const
 {
     return LeerIni(folder.programPath(QStringLiteral("Categorias/%1.ini").arg(name)), section, key);
 }

@@ -14,17 +14,10 @@
 
 #include <memory>
 
-// How a category file is written: its name, the [Datos] lines, raw lines after
-// the numbered entries (more entries or sections) and the [Est] line.
-struct CategoryFile {
-    const char* name = "Prueba";
-    const char* cuenta = "Cuenta=0";
-    const char* modo = "Modo=0";
-    const char* est = "Ganadas=0";
-    const char* extra = "";
-};
-
-QByteArray categoryText(std::initializer_list<const char*> entries, const CategoryFile& file = {});
+// A category file: Cuenta, Modo=0, the entries numbered from 1A, raw lines
+// after them (more entries or sections) and the [Est] lines.
+QByteArray categoryText(std::initializer_list<const char*> entries, const char* est = "Ganadas=0",
+                        const char* extra = "", const char* cuenta = "Cuenta=0");
 QByteArray pngPicture(const QColor& colour, QSize size = {300, 100});
 // A skin whose text is (10, 20, 30) and whose pictures are all one colour.
 void writeSkin(const TempAppFolder& folder, const QString& name, const QColor& colour);
@@ -46,16 +39,13 @@ protected:
     {
         folder.write("datos.ini", iniText({"[Config]", category, skin}));
     }
-    void category(std::initializer_list<const char*> entries, const CategoryFile& file = {})
+    void category(std::initializer_list<const char*> entries, const char* est = "Ganadas=0",
+                  const char* name = "Prueba", const char* extra = "")
     {
-        folder.write(QStringLiteral("Categorias/%1.ini").arg(file.name),
-                     categoryText(entries, file));
+        folder.write(QStringLiteral("Categorias/%1.ini").arg(name),
+                     categoryText(entries, est, extra));
     }
-    void category(std::initializer_list<const char*> entries, const char* est, const char* name)
-    {
-        category(entries, {.name = name, .est = est});
-    }
-    QString stored(const char* section, const char* key, const char* name = "Prueba") const;
+    QString stored(const char* section, const char* key, const QString& name = "Prueba") const;
     void picture(const QString& relative, const QColor& colour, QSize size = {300, 100}) const
     {
         folder.write(relative, pngPicture(colour, size));

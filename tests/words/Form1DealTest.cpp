@@ -1,13 +1,9 @@
 #include "support/GameFixture.h"
 
-#include <QDir>
 #include <QFontMetricsF>
 #include <QImage>
-#include <QLineEdit>
-#include <QSet>
 #include <QTransform>
 
-#include <map>
 #include <tuple>
 #include <utility>
 #include <vector>
@@ -18,14 +14,6 @@ class Form1Deal : public ShippedGame {
 protected:
     // Without a skin, what is drawn is the game's own.
     void SetUp() override { settings("Categoria=Prueba", "Skin=Ninguna"); }
-    // A deal as one line: phrase, display, dashes, tool tip and stored counter.
-    std::string dealt() const
-    {
-        return QStringList{form->Text3->text(), display(), form->Label9->text(),
-                           form->Label10->toolTip(), stored("Datos", "Cuenta")}
-            .join(" | ")
-            .toStdString();
-    }
 };
 
 // Runs of dark columns (or rows) of what a control draws, first and last, in
@@ -51,84 +39,6 @@ std::vector<Ink> inkRuns(QWidget& control, Qt::Orientation along, int darkBelow)
 }
 
 } // namespace
-
-// Entries are dealt in order, in capitals, with the counter written back; a
-// gap or an entry that is only a hint starts again at 1A, even when that
-// restart cannot be stored (reported once). A hint becomes the tool tip.
-TEST_F(Form1Deal, DealsInOrderAndStartsAgainAtAGapOrAHintOnlyEntry)
-{
-    // A stored 0.5 is read as it is: the next entry is 2A, not 1A.
-    folder.write("Categorias/Prueba.ini", iniText({"[Datos]", "Cuenta=0.5", "Modo=0", "[Contenido]",
-                                                   "1A=El gato (en)", "2A=ñandú", "4A=cuatro"}));
-    start();
-    EXPECT_EQ(dealt(), "ÑANDÚ |       | ----- |  | 2");
-    newGame();
-    EXPECT_EQ(dealt(), "EL GATO |         | -- ---- | Título integro en Inglés | 1");
-    form->mnunuevo->trigger();
-    EXPECT_EQ(dealt(), "ÑANDÚ |       | ----- |  | 2");
-
-    category({"uno", "(EN)"}, {.cuenta = "Cuenta=1"});
-    newGame();
-    EXPECT_EQ(dealt(), "UNO |     | --- |  | 1");
-    EXPECT_TRUE(platform.messages.empty());
-
-    category({"uno", "dos"}, {.cuenta = "Cuenta=2"});
-    QDir().mkpath(folder.nativeFile("Categorias/Prueba.ini.tmp"));
-    newGame();
-    EXPECT_EQ(form->palabra() + " " + QString::number(platform.messages.size()), "UNO 1");
-}
-
-// The digit keys light up, all of them, only for a phrase that holds a digit;
-// an easy category (Modo read as the number 1) shows the first character,
-// whatever it is.
-TEST_F(Form1Deal, DigitKeysAndEasyModeFollowThePhrase)
-{
-    const std::tuple<const char*, const char*, const char*, bool> cases[] = {
-        {"la casa, 2", "Modo=1", "L      ,  ", true},
-        {"sin numeros", "Modo=1.0", "S          ", false},
-        {"\" empieza\"", "Modo= 1", "        ", false},
-        {"perro", "Modo=2", "     ", false},
-        {"perro", "Modo=uno", "     ", false}};
-    start();
-    std::map<bool, QSet<QRgb>> colours;
-    for (const auto& [entry, modo, shown, lit] : cases) {
-        category({entry}, {.modo = modo});
-        newGame();
-        EXPECT_EQ(display(), shown) << entry << " " << modo;
-        for (int code = '0'; code <= '9'; ++code)
-            colours[lit].insert(form->Command3(code).palette().color(QPalette::Button).rgb());
-    }
-    EXPECT_EQ(colours[true].size() + colours[false].size(), 2u);
-    EXPECT_NE(colours[true], colours[false]);
-}
-
-// Without a usable setting the first category by file name, whatever its
-// case, is played and the settings are left alone; nothing outside is read.
-// A category without phrases is reported once and ends the game, the set-up
-// never loops, and closing does not hand back an entry never dealt.
-TEST_F(Form1Deal, PlaysTheFirstCategoryByNameOrReportsOneWithoutPhrases)
-{
-    QDir(folder.nativeFile("Categorias")).removeRecursively();
-    category({"zeta"}, {.name = "Zoo"});
-    category({"perro"}, {.name = "animales"});
-    folder.write("secreto.ini", iniText({"[Datos]", "Cuenta=0", "[Contenido]", "1A=clave"}));
-    for (const char* line : {"Categoria=Inexistente", "Categoria=..\\secreto"}) {
-        settings(line);
-        const QByteArray before = folder.read("datos.ini");
-        start();
-        EXPECT_EQ(form->categoriaActual() + " " + form->palabra(), "animales PERRO") << line;
-        EXPECT_EQ(folder.read("datos.ini"), before);
-    }
-
-    category({}, {.name = "Vacia", .cuenta = "Cuenta=5", .extra = "2A=dos\r\n"});
-    settings("Categoria=Vacia");
-    start();
-    EXPECT_TRUE(form->terminada());
-    form->close();
-    EXPECT_EQ(stored("Datos", "Cuenta", "Vacia"), "0");
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_TRUE(platform.messages[0].text.contains("Vacia"));
-}
 
 // On a screen of any scale every character must stand over its dash, at the
 // designed cell width while the phrase fits the line, without the line
