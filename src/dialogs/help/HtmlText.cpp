@@ -74,12 +74,4 @@ QString decodeEntities(QStringView text)
     return out;
 }
 
-QString title(const QString& html)
-{
-    static const QRegularExpression element(QStringLiteral("<title[^>]*>(.*?)</title\\s*>"),
-                                            QRegularExpression::CaseInsensitiveOption |
-                                                QRegularExpression::DotMatchesEverythingOption);
-    return decodeEntities(element.match(html).captured(1)).simplified();
-}
-
 } // namespace htmltext

@@ -13,7 +13,5 @@ QString decodeHtml(QByteArrayView bytes);
 // Replaces &amp; &lt; &gt; &quot; &apos; &nbsp; and numeric references;
 // anything else is left as written.
 QString decodeEntities(QStringView text);
-// The page's <title>, entities decoded and blanks collapsed; "" when absent.
-QString title(const QString& html);
 
 } // namespace htmltext
