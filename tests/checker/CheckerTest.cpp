@@ -1,5 +1,6 @@
 #include "checker/Comprobar.h"
 #include "skins/Form2.h" // GameFixture needs it whole
+#include "support/DataFile.h"
 #include "support/GameFixture.h"
 
 #include <QDir>
@@ -12,12 +13,6 @@
 
 namespace {
 
-QByteArray sample(const QString& name)
-{
-    QFile file(PALABRINO_TEST_DATA_DIR "/" + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A temporary application folder in which to lay skins and run the checker.
 class Checker : public GameFixture {
 protected:
@@ -27,7 +22,7 @@ protected:
     {
         for (const QString& file :
              QDir(PALABRINO_TEST_DATA_DIR "/complete-skin").entryList(QDir::Files))
-            folder.write("Skins/" + name + '/' + file, sample("complete-skin/" + file));
+            folder.write("Skins/" + name + '/' + file, dataFile("complete-skin/" + file));
     }
 
     // What a run from the folder prints on each stream and how it ends, as
@@ -67,12 +62,12 @@ TEST_F(Checker, ReportsWhatEachSampleExpects)
             SCOPED_TRACE(name.toStdString());
             const QString base = kind + '/' + name.chopped(4);
             const QString checked = kind == "skins" ? "Skins/Roja/" : "Categorias/" + name;
-            folder.write(kind == "skins" ? checked + "info.ini" : checked, sample(base + ".ini"));
+            folder.write(kind == "skins" ? checked + "info.ini" : checked, dataFile(base + ".ini"));
             const bool ownBackground = QFile::exists(PALABRINO_TEST_DATA_DIR "/" + base + ".gif");
             folder.write("Skins/Roja/fondo.gif",
-                         sample(ownBackground ? base + ".gif" : "complete-skin/fondo.gif"));
+                         dataFile(ownBackground ? base + ".gif" : "complete-skin/fondo.gif"));
             EXPECT_EQ(comprobar(QStringList{folder.path() + '/' + checked}),
-                      sample(base + ".txt").toStdString());
+                      dataFile(base + ".txt").toStdString());
             ++samples;
         }
     }
@@ -94,7 +89,8 @@ TEST_F(Checker, RefusesWrongUsageAndChecksAFolderFromTheExecutable)
     folder.write("Categorias/mala.ini",
                  iniText({"[Datos]", "Cuenta=0", "Modo=0", "[Contenido]", "1A=gato"}));
     skin("Roja");
-    folder.write("Skins/Roja/info.ini", sample("complete-skin/info.ini").replace("TextoR", "Rojo"));
+    folder.write("Skins/Roja/info.ini",
+                 dataFile("complete-skin/info.ini").replace("TextoR", "Rojo"));
     EXPECT_EQ(QFileInfo(PALABRINO_COMPROBAR).dir().dirName(), "app");
     QProcess process;
     process.start(PALABRINO_COMPROBAR, {folder.path()});
@@ -133,7 +129,7 @@ TEST_F(Checker, NamesWhatTheGameCannotPlayOrLeavesOut)
     folder.write("Skins/Roja/0.gif", "GIF89a no es un dibujo");
     picture("Skins/Roja/1.gif", Qt::gray, {300, 200});
     // Qt's reader shows what precedes the undefined code 7; the game refuses it.
-    folder.write("Skins/Roja/4.gif", sample("undefined-code.gif"));
+    folder.write("Skins/Roja/4.gif", dataFile("undefined-code.gif"));
     picture("Skins/Roja/ganado.gif", Qt::green, {4097, 10});
-    EXPECT_EQ(comprobar(QStringList{}), sample("left-out.txt").toStdString());
+    EXPECT_EQ(comprobar(QStringList{}), dataFile("left-out.txt").toStdString());
 }

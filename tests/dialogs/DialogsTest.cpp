@@ -6,12 +6,12 @@
 #include "dialogs/Form7.h"
 #include "dialogs/Shares.h"
 #include "skins/Form4.h"
+#include "support/DataFile.h"
 #include "support/GameFixture.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
-#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -191,9 +191,7 @@ TEST_F(Dialogs, StatisticsShowStoredTextAndTheMainWindowClosesEveryOther)
 // won and lost and the figures shown for games played, won and lost.
 TEST(StatisticsLines, ShowSharesRoundedDownAndStoredTextAsStored)
 {
-    QFile cases(QStringLiteral(PALABRINO_TEST_DATA_DIR "/shares.txt"));
-    ASSERT_TRUE(cases.open(QIODevice::ReadOnly | QIODevice::Text));
-    const QString expected = QString::fromUtf8(cases.readAll());
+    const QString expected = QString::fromUtf8(dataFile("shares.txt"));
     const auto figure = [](const QString& line) { return line.section(QStringLiteral(": "), 1); };
     QString shown;
     for (const QString& row : expected.split(u'\n', Qt::SkipEmptyParts)) {

@@ -1,10 +1,10 @@
 #include "app/Controls.h"
 #include "app/Cp1252.h"
+#include "support/DataFile.h"
 #include "support/GameFixture.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -145,9 +145,7 @@ protected:
 // player then sees, and the whole transcript is compared at once.
 TEST_F(Form1Play, ScriptedGamesShowTheirTranscript)
 {
-    QFile file(QStringLiteral(PALABRINO_TEST_DATA_DIR "/partidas.txt"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
-    const QString expected = QString::fromUtf8(file.readAll());
+    const QString expected = QString::fromUtf8(dataFile("partidas.txt"));
     const QStringList lines = expected.split(u'\n');
     QStringList seen;
     for (qsizetype i = 0; i < lines.size(); ++i) {

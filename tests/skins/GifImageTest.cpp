@@ -1,4 +1,5 @@
 #include "skins/GifImage.h"
+#include "support/DataFile.h"
 
 #include <QDirIterator>
 #include <QFile>
@@ -63,22 +64,14 @@ TEST(GifImage, ShowsTheShippedPicturesAsQtReadsThem)
 // thrown away whole.
 TEST(GifImage, DecodesEachSampleAsItsCaseSays)
 {
-    QFile cases(PALABRINO_TEST_DATA_DIR "/gifs.txt");
-    ASSERT_TRUE(cases.open(QIODevice::ReadOnly | QIODevice::Text));
     int checked = 0;
-    while (!cases.atEnd()) {
-        const QByteArray line = cases.readLine();
-        if (line.startsWith('#'))
-            continue;
-        const QList<QByteArray> fields = line.split('|');
-        const QList<QByteArray> name = fields[0].trimmed().split(':');
-        QFile file(PALABRINO_TEST_DATA_DIR "/" + name[0]);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name[0].toStdString();
-        const QByteArray bytes = file.readAll();
+    for (const QByteArrayList& fields : dataRows("gifs.txt")) {
+        const QByteArrayList name = fields[0].split(':');
+        const QByteArray bytes = dataFile(name[0]);
         // Sizes to cut the file to, the whole file when none is named.
         const QList<QByteArray> cuts = name.value(1, QByteArray::number(bytes.size())).split('-');
         for (int size = cuts.first().toInt(); size <= cuts.last().toInt(); ++size, ++checked)
-            EXPECT_EQ(rowsOf(bytes.first(size)), fields.value(1).trimmed().toStdString())
+            EXPECT_EQ(rowsOf(bytes.first(size)), fields[1].toStdString())
                 << name[0].toStdString() << " cut to " << size << " bytes";
     }
     EXPECT_EQ(checked, 60);

@@ -1,5 +1,6 @@
 #include "dialogs/help/HelpWindow.h"
 #include "dialogs/help/HelpBrowser.h"
+#include "support/DataFile.h"
 #include "support/TempAppFolder.h"
 
 #include <QAction>
@@ -104,9 +105,7 @@ TEST_F(HelpViewer, PlaysTheTranscriptOfMovesAndWhatIsSeenAfterEach)
     files.write("basura.chm", QByteArray(4096, '\x5A'));
     files.write("carpeta.chm/dentro", "x");
 
-    QFile script(QStringLiteral(PALABRINO_TEST_DATA_DIR "/recorrido.txt"));
-    ASSERT_TRUE(script.open(QIODevice::ReadOnly | QIODevice::Text));
-    const QString expected = QString::fromUtf8(script.readAll());
+    const QString expected = QString::fromUtf8(dataFile("recorrido.txt"));
     QString seen;
     for (const QString& line : expected.split(u'\n', Qt::SkipEmptyParts)) {
         if (line.startsWith(u'#')) {

@@ -1,7 +1,6 @@
 #include "dialogs/help/Sitemap.h"
 #include "dialogs/help/HtmlText.h"
-
-#include <QFile>
+#include "support/DataFile.h"
 
 #include <gtest/gtest.h>
 
@@ -26,9 +25,7 @@ QString outline(const std::vector<ChmTopic>& topics)
 // and invalid ones dropped.
 TEST(Sitemap, ReadsNestedEntriesAndSkipsTheTableProperties)
 {
-    QFile file(QStringLiteral(PALABRINO_TEST_DATA_DIR "/anidada.hhc"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(outline(parseSitemap(htmltext::decodeHtml(file.readAll()))),
+    EXPECT_EQ(outline(parseSitemap(htmltext::decodeHtml(dataFile("anidada.hhc")))),
               u"Inicio(index.html)[Reglas & trucos ññ <b>(reglas.html#a)[Hoja &eacute; &#0; "
               u"&#xD800;()]]Final()");
 }
