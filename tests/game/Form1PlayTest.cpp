@@ -45,7 +45,7 @@ protected:
         else if (verb == "abre")
             start();
         else if (verb == "nueva")
-            newGame();
+            form->Command2->click();
         else if (verb == "menu")
             form->mnunuevo->trigger();
         else
@@ -95,10 +95,10 @@ protected:
     // Then the questions asked and the messages shown since last called.
     QString withDialogs(QString shown)
     {
-        shown += QString(" | pregunta").repeated(platform.prompts.size());
-        for (const FakePlatform::Message& message : platform.messages)
-            shown += " | aviso: " + message.text;
-        platform.prompts.clear();
+        shown += QString(" | pregunta").repeated(platform.prompts);
+        for (const QString& message : platform.messages)
+            shown += " | aviso: " + message;
+        platform.prompts = 0;
         platform.messages.clear();
         return shown;
     }

@@ -107,7 +107,8 @@ TEST_F(Form1Skin, ChooserListsTwentySkinsAndApplyingKeepsTheGame)
     }
     folder.write("Skins/Aĉero/info.ini", iniText({"[Acerca]", "Autor=Acero"}));
     start();
-    playAll("BC");
+    click('B');
+    click('C');
     const QByteArray before = folder.read("datos.ini");
     chooser().Command2->click();
     EXPECT_EQ(form->form4.existing(), nullptr);

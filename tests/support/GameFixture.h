@@ -56,13 +56,7 @@ protected:
         form = std::make_unique<Form1>(folder.path(), platform);
         return *form;
     }
-    void newGame() { form->Command2->click(); }
     void click(int code) { form->Command3(code).click(); }
-    void playAll(const char* characters)
-    {
-        for (const QChar ch : QString::fromUtf8(characters))
-            click(ch.unicode());
-    }
     QString display() const { return form->Text1->text(); }
     QString shown(const char* label) const { return form->findChild<QLabel*>(label)->text(); }
 };
