@@ -75,7 +75,8 @@ TEST_F(Checker, ReportsWhatEachSampleExpects)
 }
 
 // Usage errors are told apart from findings by their exit code; every
-// category and skin of the folder is checked, each finding named by its place.
+// category and skin of the folder is checked, each finding named by its place
+// and a file given alone named as typed.
 // The executable stands beside the game and prints in UTF-8.
 TEST_F(Checker, RefusesWrongUsageAndChecksAFolderFromTheExecutable)
 {
@@ -101,6 +102,9 @@ TEST_F(Checker, RefusesWrongUsageAndChecksAFolderFromTheExecutable)
               "Categorias/mala.ini: falta la sección [Est]\n"
               "Skins/Roja/info.ini:1: falta la clave TextoR en [Colores]\n"
               "-- 2 categorías y 1 skin comprobadas: 2 avisos\n-> 1");
+    EXPECT_EQ(comprobar({folder.nativeFile("Skins/../Categorias/mala.ini")}),
+              "Skins/../Categorias/mala.ini: falta la sección [Est]\n-- 1 categoría comprobada: "
+              "1 aviso\n-> 1");
 }
 
 // A folder the game cannot play from, and what it would leave out: categories
