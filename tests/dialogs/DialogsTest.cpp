@@ -18,25 +18,24 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
 #include <QTextDocument>
 
 namespace {
 
-void mouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button = Qt::LeftButton)
+// The pointer moving over a widget with no button held.
+void hover(QWidget* widget)
 {
-    const QPointF at(2, 2);
-    QMouseEvent event(type, at, widget->mapToGlobal(at), button,
-                      type == QEvent::MouseButtonPress ? button : Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
+    QMouseEvent move(QEvent::MouseMove, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
 }
 
 // The links opened so far, after a left click on each widget in turn.
 QStringList linksOpened(FakePlatform& platform, std::initializer_list<QWidget*> widgets)
 {
-    for (QWidget* widget : widgets) {
-        mouse(widget, QEvent::MouseButtonPress);
-        mouse(widget, QEvent::MouseButtonRelease);
-    }
+    for (QWidget* widget : widgets)
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(2, 2));
     return platform.links;
 }
 
@@ -138,7 +137,7 @@ TEST_F(Dialogs, AboutBoxLinksHoverAndClosing)
     const std::pair<QWidget*, const char*> moves[] = {
         {about->Label1, "x-"}, {&about->A(2), "x-"}, {about->Mail, "-x"}};
     for (const auto& [widget, expected] : moves) {
-        mouse(widget, QEvent::MouseMove, Qt::NoButton);
+        hover(widget);
         EXPECT_EQ(lit(), expected) << widget->objectName().toStdString();
     }
 
