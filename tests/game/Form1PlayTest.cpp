@@ -3,12 +3,10 @@
 #include "support/DataFile.h"
 #include "support/GameFixture.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
-#include <QMouseEvent>
+#include <QTest>
 
 namespace {
 
@@ -20,16 +18,13 @@ protected:
     void press(QWidget* target, const QString& name)
     {
         if (name == "clic") {
-            QMouseEvent click(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5),
-                              Qt::RightButton, Qt::RightButton, Qt::NoModifier);
-            QApplication::sendEvent(resultWindow()->Image1, &click);
+            QTest::mousePress(resultWindow()->Image1, Qt::RightButton, {}, QPoint(5, 5));
             return;
         }
         const QKeyCombination key = QKeySequence::fromString(name)[0];
         const QString last = name.section(u'+', -1);
         const QString typed = last == "Return" ? "\r" : (last.size() == 1 ? last : "");
-        QKeyEvent event(QEvent::KeyPress, key.key(), key.keyboardModifiers(), typed);
-        QApplication::sendEvent(target, &event);
+        QTest::sendKeyEvent(QTest::Press, target, key.key(), typed, key.keyboardModifiers());
     }
     // Does one step; what the player then sees, or a null text for a step
     // that shows nothing.
