@@ -2,6 +2,7 @@
 #include "app/Module1.h"
 #include "skins/Form4.h"
 #include "skins/SkinColour.h"
+#include "support/DataFile.h"
 #include "support/GameFixture.h"
 
 #include <QDir>
@@ -70,9 +71,7 @@ TEST_F(Form1Skin, LoadsEachPieceAndKeepsThePreviousOnesWhereOneIsMissing)
     QFile::remove(folder.nativeFile("Skins/Azul/3.gif"));
     folder.write("Skins/Azul/4.gif", QByteArray());
     // White, and one pixel wider than skins::maxPictureSide.
-    ASSERT_TRUE(QFile::remove(folder.nativeFile("Skins/Azul/5.gif")) &&
-                QFile::copy(PALABRINO_TEST_DATA_DIR "/too-wide.gif",
-                            folder.nativeFile("Skins/Azul/5.gif")));
+    folder.write("Skins/Azul/5.gif", dataFile("too-wide.gif"));
     picture("Skins/Azul/ganado.gif", Qt::white);
     Form2& result = form->form2.get();
     load("Skin=Azul");
