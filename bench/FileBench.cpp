@@ -50,7 +50,7 @@ void PlainWrite(benchmark::State& state)
 void LeerIniStatistics(benchmark::State& state)
 {
     const auto folder = categoryOf(static_cast<int>(state.range(0)));
-    const QString file = folder->programPath(categoryFile);
+    const ProgramPath file = folder->programPath(categoryFile);
     for (auto _ : state)
         benchmark::DoNotOptimize(LeerIni(file, "Est", "MaxPunt"));
 }
@@ -59,7 +59,7 @@ void LeerIniStatistics(benchmark::State& state)
 void LeerIniLastEntry(benchmark::State& state)
 {
     const auto folder = categoryOf(static_cast<int>(state.range(0)));
-    const QString file = folder->programPath(categoryFile);
+    const ProgramPath file = folder->programPath(categoryFile);
     const QString key = QString::number(state.range(0)) + u'A';
     for (auto _ : state)
         benchmark::DoNotOptimize(LeerIni(file, "Contenido", key));
@@ -68,7 +68,7 @@ void LeerIniLastEntry(benchmark::State& state)
 void EscribirIniCounter(benchmark::State& state)
 {
     const auto folder = categoryOf(static_cast<int>(state.range(0)));
-    const QString file = folder->programPath(categoryFile);
+    const ProgramPath file = folder->programPath(categoryFile);
     int n = 0;
     for (auto _ : state) {
         if (!EscribirIni(file, "Datos", "Cuenta", QString::number(++n % 2 + 1)))

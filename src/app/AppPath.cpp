@@ -9,7 +9,7 @@ namespace {
 // that differs only in case.
 std::optional<QString> existingName(const QString& folder, const QString& name)
 {
-    const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
+    const QDir dir(folder);
     if (QFileInfo::exists(dir.filePath(name)))
         return name;
     const QStringList entries = dir.entryList(
@@ -21,50 +21,57 @@ std::optional<QString> existingName(const QString& folder, const QString& name)
     return std::nullopt;
 }
 
-bool isDrive(const QString& component)
+// A folder the system gives may end in its separator: a drive, the root.
+QString withSeparator(const QString& folder)
 {
-#ifdef Q_OS_WIN
-    return component.size() == 2 && component[0].isLetter() && component[1] == u':';
-#else
-    Q_UNUSED(component);
-    return false;
-#endif
+    return folder.isEmpty() || QDir::fromNativeSeparators(folder).endsWith(u'/') ? folder
+                                                                                 : folder + u'/';
 }
 
 } // namespace
 
-QString joinPath(const QString& folder, const QString& relative)
+ProgramPath joinPath(const ProgramPath& path, const QString& name)
 {
-    return folder + u'\\' + relative;
+    return {path.folder, path.relative.isEmpty() ? name : path.relative + u'\\' + name};
 }
 
-QString settingsFile(const QString& appFolder)
+ProgramPath joinPath(const QString& folder, const QString& name)
+{
+    return joinPath(ProgramPath{folder, {}}, name);
+}
+
+ProgramPath settingsFile(const QString& appFolder)
 {
     return joinPath(appFolder, QStringLiteral("datos.ini"));
 }
 
-std::optional<QString> nativePath(const QString& programPath)
+bool staysInFolder(const QString& name)
 {
-    QStringList components = QString(programPath).replace(u'/', u'\\').split(u'\\');
+    return !name.isEmpty() && name != u"." && name != u".." && !name.contains(u'\\') &&
+           !name.contains(u'/') && !name.contains(QChar(0));
+}
 
-    QString path;
-    if (components.size() > 1 && (components.front().isEmpty() || isDrive(components.front())))
-        path = components.takeFirst() + u'/';
-
-    for (const QString& component : std::as_const(components)) {
-        if (component.isEmpty() || component == u"." || component == u"..")
+std::optional<QString> nativePath(const ProgramPath& path)
+{
+    if (path.relative.isEmpty())
+        return path.folder.isEmpty() ? std::nullopt : std::optional(path.folder);
+    const QStringList components = QString(path.relative).replace(u'/', u'\\').split(u'\\');
+    for (const QString& component : components) {
+        if (!staysInFolder(component))
             return std::nullopt;
     }
+    const QString folder = withSeparator(path.folder);
     // Spelt as on disk, the usual case, it needs one look instead of one a folder.
-    const QString exact = path + components.join(u'/');
+    const QString exact = folder + components.join(u'/');
     if (QFileInfo::exists(exact))
         return QDir::toNativeSeparators(exact);
 
-    for (const QString& component : std::as_const(components)) {
+    QString found = folder;
+    for (const QString& component : components) {
         // A missing name keeps its spelling, and so does everything below it.
-        path += existingName(path, component).value_or(component);
-        path += u'/';
+        found += existingName(found, component).value_or(component);
+        found += u'/';
     }
-    path.chop(1);
-    return QDir::toNativeSeparators(path);
+    found.chop(1);
+    return QDir::toNativeSeparators(found);
 }

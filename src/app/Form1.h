@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AppPath.h"
 #include "app/ControlArray.h"
 #include "app/FormSlot.h"
 
@@ -154,9 +155,9 @@ private:
     bool Modo() const;
     void endEmptyGame(const QString& message);
 
-    QString settingsFile() const;
-    QString categoryFile() const;
-    void guardar(const QString& file, const QString& section, const QString& key,
+    ProgramPath settingsFile() const;
+    ProgramPath categoryFile() const;
+    void guardar(const ProgramPath& file, const QString& section, const QString& key,
                  const QString& value);
     void showScores();
 

@@ -1,10 +1,9 @@
 #include "app/Module1.h"
 
-#include "app/AppPath.h"
 #include "app/IniText.h"
 #include "app/SafeFile.h"
 
-QString LeerIni(const QString& file, const QString& section, const QString& key)
+QString LeerIni(const ProgramPath& file, const QString& section, const QString& key)
 {
     const std::optional<QString> path = nativePath(file);
     if (!path)
@@ -13,7 +12,7 @@ QString LeerIni(const QString& file, const QString& section, const QString& key)
     return text ? ini::readValue(*text, section, key) : QString();
 }
 
-bool EscribirIni(const QString& file, const QString& section, const QString& key,
+bool EscribirIni(const ProgramPath& file, const QString& section, const QString& key,
                  const QString& value)
 {
     const std::optional<QString> path = nativePath(file);

@@ -23,8 +23,8 @@ void Platform::reportSaveFailure(QWidget* parent)
                               "conservarán."));
 }
 
-void guardarIni(Platform& platform, QWidget* parent, const QString& file, const QString& section,
-                const QString& key, const QString& value)
+void guardarIni(Platform& platform, QWidget* parent, const ProgramPath& file,
+                const QString& section, const QString& key, const QString& value)
 {
     if (!EscribirIni(file, section, key, value))
         platform.reportSaveFailure(parent);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/AppPath.h"
+
 #include <QString>
 
 class QWidget;
@@ -27,8 +29,8 @@ private:
 };
 
 // Writes an INI value and, when that fails, lets the player know once.
-void guardarIni(Platform& platform, QWidget* parent, const QString& file, const QString& section,
-                const QString& key, const QString& value);
+void guardarIni(Platform& platform, QWidget* parent, const ProgramPath& file,
+                const QString& section, const QString& key, const QString& value);
 
 // The real desktop: Qt's dialogs and QDesktopServices.
 class DesktopPlatform : public Platform {

@@ -12,6 +12,7 @@
 #include <io.h>
 #else
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -106,17 +107,55 @@ void syncFolder([[maybe_unused]] const QString& path)
 #endif
 }
 
+// Opens for reading what was found to be a plain file. Should a pipe have
+// taken its place since, opening it neither waits for a writer nor reads it.
+bool openPlainFile(QFile& file, const QString& path)
+{
+#ifdef Q_OS_WIN
+    file.setFileName(path);
+    return file.open(QIODevice::ReadOnly);
+#else
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
+    struct stat opened {};
+    return ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode);
+#endif
+}
+
 } // namespace
 
-std::optional<QByteArray> readAll(const QString& path)
+std::optional<Unread> refusal(const QString& path, qint64 maxBytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
+    const QFileInfo info(path);
+    if (!info.exists())
+        return Unread::Missing;
+    if (!info.isFile())
+        return Unread::NotAFile;
+    if (info.size() > maxBytes)
+        return Unread::TooLarge;
+    if (!info.isReadable())
+        return Unread::Unreadable;
+    return std::nullopt;
+}
+
+Contents read(const QString& path, qint64 maxBytes)
+{
+    if (const std::optional<Unread> why = refusal(path, maxBytes))
+        return {std::nullopt, *why};
+    QFile file;
+    if (!openPlainFile(file, path))
+        return {std::nullopt, Unread::Unreadable};
+    QByteArray bytes = file.read(maxBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
+        return {std::nullopt, Unread::Unreadable};
+    if (bytes.size() > maxBytes)
+        return {std::nullopt, Unread::TooLarge};
+    return {std::move(bytes), {}};
 }
 
 bool replace(const QString& link, const Change& change, std::chrono::milliseconds lockTimeout)

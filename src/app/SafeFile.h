@@ -11,8 +11,34 @@
 // can spoil: the file is always either the old one or the new one.
 namespace safefile {
 
-// All bytes of the file; no value when it is missing or cannot be read.
-std::optional<QByteArray> readAll(const QString& path);
+// Far beyond any INI file of the game: 32,767 entries of 254 characters
+// are under 9 MB.
+inline constexpr qint64 maxIniBytes = 16 << 20;
+
+// Why a file gave no bytes. The game takes each as a missing file.
+enum class Unread {
+    Missing,
+    NotAFile, // a folder, a pipe, a device, or a link to one
+    TooLarge,
+    Unreadable,
+};
+
+// Why the file would not be read, judged from its entry alone; no value when
+// it would be.
+std::optional<Unread> refusal(const QString& path, qint64 maxBytes = maxIniBytes);
+
+struct Contents {
+    std::optional<QByteArray> bytes;
+    Unread why = Unread::Missing; // when there are no bytes
+};
+
+// All bytes of a plain file, or of the one a link points to, of at most
+// maxBytes. Opening never waits: nothing but a plain file is opened.
+Contents read(const QString& path, qint64 maxBytes = maxIniBytes);
+inline std::optional<QByteArray> readAll(const QString& path, qint64 maxBytes = maxIniBytes)
+{
+    return read(path, maxBytes).bytes;
+}
 
 // The new bytes for the current ones (empty for a missing file), or no value
 // to leave the file alone.

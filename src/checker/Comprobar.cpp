@@ -19,7 +19,7 @@ const QString usage = QStringLiteral(
     "uso: palabrino-comprobar [carpeta de la aplicación | archivo de categoría | carpeta de skin]\n"
     "Sin argumento comprueba la carpeta en la que está el programa.");
 
-bool exists(const QString& programPath)
+bool exists(const ProgramPath& programPath)
 {
     const std::optional<QString> path = nativePath(programPath);
     return path && QFileInfo::exists(*path);
@@ -33,7 +33,7 @@ bool isAppFolder(const QString& folder)
 
 bool isSkinFolder(const QString& folder)
 {
-    if (exists(skins::infoFile(folder)))
+    if (exists(skins::infoFile({folder, {}})))
         return true;
     for (const char* name : {"fondo.gif", "0.gif", "ganado.gif", "perdido.gif"}) {
         if (exists(joinPath(folder, QString::fromLatin1(name))))
@@ -44,10 +44,10 @@ bool isSkinFolder(const QString& folder)
 
 Findings categoryFile(const QString& path)
 {
-    const std::optional<QByteArray> text = safefile::readAll(path);
-    if (!text)
-        return {{{}, 0, QStringLiteral("no se puede leer el archivo")}};
-    return checkCategory(*text);
+    const safefile::Contents text = safefile::read(path);
+    if (!text.bytes)
+        return {{{}, 0, unreadText(text.why, safefile::maxIniBytes)}};
+    return checkCategory(*text.bytes);
 }
 
 class Report {
@@ -81,12 +81,21 @@ Finding leftOutFinding(const LeftOut& leftOut)
 {
     QString why;
     switch (leftOut.why) {
+    case LeftOut::Why::Missing:
+        why = QStringLiteral("es un enlace a algo que no existe");
+        break;
+    case LeftOut::Why::NotAFile:
+        why = unreadText(safefile::Unread::NotAFile, safefile::maxIniBytes);
+        break;
+    case LeftOut::Why::TooLarge:
+        why = unreadText(safefile::Unread::TooLarge, safefile::maxIniBytes);
+        break;
     case LeftOut::Why::Unreadable:
         why = QStringLiteral("el juego no puede leer el archivo");
         break;
     case LeftOut::Why::Separator:
-        why = QStringLiteral("el nombre tiene una barra o «..» y el juego lo leería como otra "
-                             "carpeta");
+        why = QStringLiteral("el nombre tiene una barra o es «.» o «..», y el juego lo leería "
+                             "como otra carpeta");
         break;
     case LeftOut::Why::Unstorable: {
         QStringList outside;

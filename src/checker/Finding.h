@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/SafeFile.h"
+
 #include <QString>
 
 #include <vector>
@@ -20,6 +22,10 @@ QString formatted(const Finding& finding);
 
 // A character as a finding names it: «Ñ», or its code when it does not print.
 QString characterName(char32_t c);
+
+// Why the game passes over a file, as a finding says it; maxBytes is the
+// limit the game read it with.
+QString unreadText(safefile::Unread why, qint64 maxBytes);
 
 // The findings of one file by line; those on one line keep their order.
 void sortByLine(Findings& findings);

@@ -9,7 +9,6 @@
 #include "skins/Picture.h"
 #include "skins/SkinNames.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 
@@ -25,19 +24,17 @@ constexpr QSize resultSize(300, 100);
 constexpr int cellWidth = 16;
 
 struct Located {
-    QString path;
     QString name; // as the folder spells it, or as asked for when missing
-    bool isFile = false;
+    safefile::Contents contents;
 };
 
 // File names in a skin match without regard to case.
-Located locate(const QString& programPath)
+Located locate(const ProgramPath& programPath, qint64 maxBytes)
 {
     const std::optional<QString> path = nativePath(programPath);
     if (!path)
-        return {{}, programPath.section(u'\\', -1), false};
-    const QFileInfo info(*path);
-    return {*path, info.fileName(), info.isFile()};
+        return {programPath.relative.section(u'\\', -1), {}};
+    return {QFileInfo(*path).fileName(), safefile::read(*path, maxBytes)};
 }
 
 QString sizeText(QSize size)
@@ -61,7 +58,7 @@ QString rgbText(QRgb colour)
 
 class SkinCheck {
 public:
-    explicit SkinCheck(const QString& folder) : m_folder(folder) {}
+    explicit SkinCheck(const QString& folder) : m_folder{folder, {}} {}
 
     Findings run()
     {
@@ -82,16 +79,13 @@ private:
 
     std::optional<QImage> picture(const QString& name, QSize designed)
     {
-        const Located file = locate(joinPath(m_folder, name));
-        if (!file.isFile) {
-            note(file.name, 0, QStringLiteral("falta el archivo"));
+        const Located file = locate(joinPath(m_folder, name), skins::maxPictureBytes);
+        if (!file.contents.bytes) {
+            note(file.name, 0, unreadText(file.contents.why, skins::maxPictureBytes));
             return std::nullopt;
         }
         using skins::maxPictureSide;
-        QFile picture(file.path);
-        const QByteArray bytes = picture.open(QIODevice::ReadOnly)
-                                     ? picture.read(skins::maxPictureBytes + 1)
-                                     : QByteArray();
+        const QByteArray& bytes = *file.contents.bytes;
         const QSize size = skins::claimedSize(bytes);
         if (size.isValid() && (size.width() > maxPictureSide || size.height() > maxPictureSide)) {
             note(file.name, 0,
@@ -126,16 +120,12 @@ private:
 
     void info(const QImage& backdrop)
     {
-        const Located file = locate(skins::infoFile(m_folder));
-        const std::optional<QByteArray> text =
-            file.isFile ? safefile::readAll(file.path) : std::nullopt;
-        if (!file.isFile || !text) {
-            note(file.name, 0,
-                 file.isFile ? QStringLiteral("no se puede leer el archivo")
-                             : QStringLiteral("falta el archivo"));
+        const Located file = locate(skins::infoFile(m_folder), safefile::maxIniBytes);
+        if (!file.contents.bytes) {
+            note(file.name, 0, unreadText(file.contents.why, safefile::maxIniBytes));
             return;
         }
-        const IniScan scan(*text);
+        const IniScan scan(*file.contents.bytes);
         Findings findings = scan.findings();
         if (scan.isReadable()) {
             RequiredSection colores(scan, QStringLiteral("Colores"), findings);
@@ -177,7 +167,7 @@ private:
                       ratioText(minimumContrast))});
     }
 
-    QString m_folder;
+    ProgramPath m_folder;
     Findings m_findings;
 };
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/AppPath.h"
+
 #include <QWidget>
 
 class Form1;
@@ -31,7 +33,7 @@ protected:
     // Fills the list and shows the first entry; called by the concrete form.
     void Form_Load(const QStringList& names);
     // The INI file whose [Acerca] describes the named entry.
-    virtual QString descriptionFile(const QString& name) const = 0;
+    virtual ProgramPath descriptionFile(const QString& name) const = 0;
     virtual void apply(const QString& name) = 0;
 
     Form1& m_main;

@@ -11,7 +11,7 @@ Form5::Form5(Form1& main) : ChooserForm(main, QStringLiteral("Categorias"))
     Form_Load(categories::names(m_main.appFolder()));
 }
 
-QString Form5::descriptionFile(const QString& name) const
+ProgramPath Form5::descriptionFile(const QString& name) const
 {
     return categories::file(m_main.appFolder(), name);
 }

@@ -10,6 +10,6 @@ public:
     explicit Form5(Form1& main);
 
 protected:
-    QString descriptionFile(const QString& name) const override;
+    ProgramPath descriptionFile(const QString& name) const override;
     void apply(const QString& name) override;
 };

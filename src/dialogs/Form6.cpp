@@ -57,7 +57,7 @@ void Form6::List1_Click()
     const QListWidgetItem* item = List1->currentItem();
     if (!item)
         return;
-    const QString file = categories::file(m_appFolder, item->text());
+    const ProgramPath file = categories::file(m_appFolder, item->text());
     const auto read = [&](const char* key) {
         return LeerIni(file, QStringLiteral("Est"), QString::fromLatin1(key));
     };

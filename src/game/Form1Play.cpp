@@ -96,7 +96,7 @@ void Form1::countInStatistics(const QString& key)
 {
     if (!categories::exists(m_appFolder, CategoriaActual))
         return;
-    const QString file = categoryFile();
+    const ProgramPath file = categoryFile();
     const std::int16_t count = categories::raisedCount(LeerIni(file, QStringLiteral("Est"), key));
     guardar(file, QStringLiteral("Est"), key, QString::number(count));
 }

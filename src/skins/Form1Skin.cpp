@@ -12,8 +12,8 @@
 
 void Form1::CargarSkin()
 {
-    const QString folder = skins::folder(m_appFolder, skins::currentName(m_appFolder));
-    const QString info = skins::infoFile(folder);
+    const ProgramPath folder = skins::folder(m_appFolder, skins::currentName(m_appFolder));
+    const ProgramPath info = skins::infoFile(folder);
     const QString red = LeerIni(info, QStringLiteral("Colores"), QStringLiteral("TextoR"));
     const QString green = LeerIni(info, QStringLiteral("Colores"), QStringLiteral("TextoV"));
     const QString blue = LeerIni(info, QStringLiteral("Colores"), QStringLiteral("TextoA"));

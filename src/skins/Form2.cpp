@@ -36,7 +36,7 @@ void Form2::Form_Load() { loadPictures(); }
 
 void Form2::loadPictures()
 {
-    const QString folder = skins::folder(m_appFolder, skins::currentName(m_appFolder));
+    const ProgramPath folder = skins::folder(m_appFolder, skins::currentName(m_appFolder));
     const std::pair<ImageControl*, const char*> holders[] = {
         {Pun, "nopuntos.gif"}, {Gan, "ganado.gif"}, {Per, "perdido.gif"}};
     for (const auto& [holder, file] : holders)

@@ -17,7 +17,7 @@ Form4::Form4(Form1& main) : ChooserForm(main, QStringLiteral("Skins"))
     Form_Load(skins::names(m_main.appFolder()));
 }
 
-QString Form4::descriptionFile(const QString& name) const
+ProgramPath Form4::descriptionFile(const QString& name) const
 {
     return skins::infoFile(skins::folder(m_main.appFolder(), name));
 }

@@ -9,6 +9,6 @@ public:
     explicit Form4(Form1& main);
 
 protected:
-    QString descriptionFile(const QString& name) const override;
+    ProgramPath descriptionFile(const QString& name) const override;
     void apply(const QString& name) override;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AppPath.h"
 #include "skins/Picture.h"
 
 #include <QImage>
@@ -16,13 +17,13 @@ namespace skins {
 QString currentName(const QString& appFolder);
 
 // folder + "\Skins\" + name.
-QString folder(const QString& appFolder, const QString& name);
+ProgramPath folder(const QString& appFolder, const QString& name);
 
-// A picture read from a program path (see pictureFrom); no value when it is
-// missing or unreadable.
-std::optional<QImage> loadPicture(const QString& file);
+// A picture read from its file (see pictureFrom); no value when the file is
+// missing, refused or unreadable.
+std::optional<QImage> loadPicture(const ProgramPath& file);
 // Puts the picture into the holder; one that cannot be read leaves the holder
 // with what it had.
-void loadInto(ImageControl& holder, const QString& file);
+void loadInto(ImageControl& holder, const ProgramPath& file);
 
 } // namespace skins

@@ -7,12 +7,12 @@
 
 namespace skins {
 
-QString skinsFolder(const QString& appFolder)
+ProgramPath skinsFolder(const QString& appFolder)
 {
     return joinPath(appFolder, QStringLiteral("Skins"));
 }
 
-QString infoFile(const QString& skinFolder)
+ProgramPath infoFile(const ProgramPath& skinFolder)
 {
     return joinPath(skinFolder, QStringLiteral("info.ini"));
 }
@@ -25,8 +25,7 @@ Listing listing(const QString& appFolder)
         return result;
     for (const QString& name :
          QDir(*path).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase)) {
-        // A name with a backslash would be read as a path of its own.
-        if (name.contains('\\'))
+        if (!staysInFolder(name))
             result.leftOut.push_back({name, LeftOut::Why::Separator});
         // Chosen, it would come back from the settings as another name and the
         // game would start without a skin.

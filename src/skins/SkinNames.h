@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AppPath.h"
 #include "app/FolderListing.h"
 
 #include <QString>
@@ -9,9 +10,9 @@
 namespace skins {
 
 // folder + "\Skins".
-QString skinsFolder(const QString& appFolder);
+ProgramPath skinsFolder(const QString& appFolder);
 // A skin's description file: skinFolder + "\info.ini".
-QString infoFile(const QString& skinFolder);
+ProgramPath infoFile(const ProgramPath& skinFolder);
 
 // The skin folders by name, and those left out: named so that the settings
 // file could not hold the name, or read as a path.

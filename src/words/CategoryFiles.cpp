@@ -3,6 +3,7 @@
 #include "app/AppPath.h"
 #include "app/IniText.h"
 #include "app/Numbers.h"
+#include "app/SafeFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,33 +13,24 @@
 
 namespace categories {
 
-bool isSafeName(const QString& name)
-{
-    return !name.isEmpty() && !name.contains('\\') && !name.contains('/') &&
-           !name.contains(QStringLiteral("..")) && !name.contains(QChar(0));
-}
-
-QString folder(const QString& appFolder)
+ProgramPath folder(const QString& appFolder)
 {
     return joinPath(appFolder, QStringLiteral("Categorias"));
 }
 
-QString file(const QString& appFolder, const QString& name)
+ProgramPath file(const QString& appFolder, const QString& name)
 {
-    return folder(appFolder) + '\\' + name + QStringLiteral(".ini");
+    return joinPath(folder(appFolder), name + QStringLiteral(".ini"));
 }
 
 bool exists(const QString& appFolder, const QString& name)
 {
-    if (!isSafeName(name))
+    if (!staysInFolder(name))
         return false;
     const std::optional<QString> path = nativePath(file(appFolder, name));
-    // One that cannot be read is as good as missing: it would deal nothing and
-    // refuse every write.
-    if (!path)
-        return false;
-    const QFileInfo info(*path);
-    return info.isFile() && info.isReadable();
+    // One the game would not read is as good as missing: it would deal nothing
+    // and refuse every write.
+    return path && !safefile::refusal(*path);
 }
 
 Listing listing(const QString& appFolder)
@@ -49,13 +41,14 @@ Listing listing(const QString& appFolder)
         return result;
     QDir dir(*path);
     dir.setNameFilters({QStringLiteral("*.ini")});
-    dir.setFilter(QDir::Files);
+    // Folders, pipes and devices too, to be named as left out.
+    dir.setFilter(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
     dir.setSorting(QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo& info : dir.entryInfoList()) {
         const QString name = info.fileName().chopped(4);
-        if (!info.isReadable())
-            result.leftOut.push_back({info.fileName(), LeftOut::Why::Unreadable});
-        else if (!isSafeName(name))
+        if (const std::optional<safefile::Unread> why = safefile::refusal(info.filePath()))
+            result.leftOut.push_back({info.fileName(), LeftOut::unread(*why)});
+        else if (!staysInFolder(name))
             result.leftOut.push_back({info.fileName(), LeftOut::Why::Separator});
         // Chosen, it would come back from the settings as another name and the
         // game would quietly play some other category.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AppPath.h"
 #include "app/FolderListing.h"
 
 #include <QString>
@@ -11,13 +12,10 @@
 // Where categories live and how their stored numbers are read.
 namespace categories {
 
-// A name taken from the settings or a list must stay inside the folder.
-bool isSafeName(const QString& name);
-
 // The folder of the category files: folder + "\Categorias".
-QString folder(const QString& appFolder);
+ProgramPath folder(const QString& appFolder);
 // folder + "\Categorias\" + name + ".ini".
-QString file(const QString& appFolder, const QString& name);
+ProgramPath file(const QString& appFolder, const QString& name);
 // A readable category file of that name.
 bool exists(const QString& appFolder, const QString& name);
 

@@ -97,7 +97,7 @@ bool Form1::chooseCategory()
 
 QString Form1::dealEntry(bool fromStart)
 {
-    const QString file = categoryFile();
+    const ProgramPath file = categoryFile();
     double counter = 0;
     if (!fromStart)
         counter = categories::storedNumber(
@@ -144,7 +144,7 @@ void Form1::Repetiralabrir()
 {
     if (!categories::exists(m_appFolder, CategoriaActual))
         return;
-    const QString file = categoryFile();
+    const ProgramPath file = categoryFile();
 
     // A game left before anything was uncovered hands its entry back.
     if (!Palabra.isEmpty() && phrase::isUntouched(Text1->text())) {
@@ -161,11 +161,11 @@ void Form1::Repetiralabrir()
         guardar(file, QStringLiteral("Est"), QStringLiteral("MaxPunt"), numberText(runningTotal));
 }
 
-QString Form1::settingsFile() const { return ::settingsFile(m_appFolder); }
+ProgramPath Form1::settingsFile() const { return ::settingsFile(m_appFolder); }
 
-QString Form1::categoryFile() const { return categories::file(m_appFolder, CategoriaActual); }
+ProgramPath Form1::categoryFile() const { return categories::file(m_appFolder, CategoriaActual); }
 
-void Form1::guardar(const QString& file, const QString& section, const QString& key,
+void Form1::guardar(const ProgramPath& file, const QString& section, const QString& key,
                     const QString& value)
 {
     guardarIni(m_platform, this, file, section, key, value);

@@ -9,17 +9,26 @@
 
 // Would catch a lookup that is strict about case, prefers a twin in another
 // case over the exact name, respells names that do not exist, or lets a name
-// lead out of the application folder or name a folder instead of a file.
+// lead out of the application folder; and one that reads the folder's own
+// name as the game's (a backslash in a Linux folder name, the two that open
+// a Windows network share).
 TEST(AppPath, NamesMatchWithoutRegardToCaseInsideTheFolder)
 {
     TempAppFolder app;
-    for (const char* file : {"Categorias/Animales.ini", "Datos.ini", "datos.ini"})
+    for (const char* file : {"Categorias/Animales.ini", "Datos.ini", "datos.ini",
+                             "juegos\\viejos/Categorias/Animales.ini"})
         app.write(file, "");
+    const auto inApp = [&](const QByteArray& name) {
+        return name.startsWith('/') ? QString(name)
+               : name == "."        ? app.path()
+                                    : app.nativeFile(name);
+    };
     for (const QByteArrayList& row : dataRows("paths.txt")) {
-        const QString path = row[0].startsWith('/') ? app.path() + row[0] : app.programPath(row[0]);
-        const QString native = QDir::toNativeSeparators(app.nativeFile(row[1]));
-        EXPECT_EQ(nativePath(path), row[1].isEmpty() ? std::nullopt : std::optional(native))
-            << path.toStdString();
+        const ProgramPath path{inApp(row[0]), row[1]};
+        const auto found = row[2].isEmpty()
+                               ? std::nullopt
+                               : std::optional(QDir::toNativeSeparators(inApp(row[2])));
+        EXPECT_EQ(nativePath(path), found) << row.join(" | ").toStdString();
     }
-    EXPECT_EQ(nativePath(""), std::nullopt);
+    EXPECT_EQ(nativePath({}), std::nullopt);
 }

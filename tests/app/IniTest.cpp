@@ -14,13 +14,13 @@
 // 254 characters of a value.
 TEST(IniRead, FindsValuesAsWindowsDoes)
 {
-    const QString file = PALABRINO_TEST_DATA_DIR "/odd.ini";
+    const ProgramPath file{PALABRINO_TEST_DATA_DIR, "odd.ini"};
     for (const QByteArrayList& row : dataRows("odd_values.txt")) {
         const QString value = QString::fromUtf8(row[2].sliced(1, row[2].size() - 2));
         EXPECT_EQ(LeerIni(file, row[0], row[1]), QString(value).replace("\\0", QString(QChar(0))))
             << row.join('|').toStdString();
     }
-    EXPECT_EQ(LeerIni(file + "falta", "Config", "Skin"), u"");
+    EXPECT_EQ(LeerIni({PALABRINO_TEST_DATA_DIR, "falta.ini"}, "Config", "Skin"), u"");
 }
 
 // Would catch a writer that rewrites, reorders or normalises anything but the

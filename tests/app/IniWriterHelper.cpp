@@ -28,14 +28,14 @@ int main(int argc, char** argv)
         bool allWritten = true;
         for (int i = 0; i < args[3].toInt(); ++i)
             allWritten &=
-                EscribirIni(args[1], "Carga", args[2] + QString::number(i % args[4].toInt()),
+                EscribirIni({args[1], {}}, "Carga", args[2] + QString::number(i % args[4].toInt()),
                             QString::number(i));
         return allWritten ? 0 : 1;
     } else if (args.size() == 4 && args[0] == "alternate") {
         std::puts("writing");
         std::fflush(stdout);
         for (int i = 0;; ++i)
-            EscribirIni(args[1], "Carga", "k", args[2 + i % 2]);
+            EscribirIni({args[1], {}}, "Carga", "k", args[2 + i % 2]);
     }
     std::fputs("usage: see the head of IniWriterHelper.cpp\n", stderr);
     return 2;

@@ -3,12 +3,14 @@
 #include "app/Module1.h"
 #include "support/TempAppFolder.h"
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <optional>
 #include <thread>
 
 // Would catch a replacement that is not atomic (a file killed half-written or
@@ -54,12 +56,13 @@ TEST(SafeFile, WriterKilledAtAnyMomentLeavesTheOldOrTheNewFile)
 TEST(Concurrency, ReadersFindAWholeFileWhileTwoProcessesWrite)
 {
     TempAppFolder app;
-    const QString file = app.programPath("datos.ini");
+    const ProgramPath file = app.programPath("datos.ini");
     ASSERT_TRUE(EscribirIni(file, "Carga", "A0", "0"));
     QProcess first;
     QProcess second;
     for (auto [process, prefix] : {std::pair{&first, "A"}, std::pair{&second, "B"}})
-        process->start(INI_WRITER_HELPER, {"write", file, prefix, "300", "10"});
+        process->start(INI_WRITER_HELPER,
+                       {"write", app.nativeFile("datos.ini"), prefix, "300", "10"});
 
     const QRegularExpression whole(QStringLiteral("^(\\[Carga\\]\r\n)([AB][0-9]=[0-9]+\r\n)+$"));
     int reads = 0;
@@ -82,4 +85,59 @@ TEST(Concurrency, ReadersFindAWholeFileWhileTwoProcessesWrite)
     EXPECT_EQ(last,
               "290 291 292 293 294 295 296 297 298 299 290 291 292 293 294 295 296 297 298 299 ");
     EXPECT_EQ(app.read("datos.ini").count('\n'), 21);
+}
+
+// Would catch a reader that waits on a pipe, reads a device or a folder, or
+// takes in a file of any size; and a writer that replaces any of them, or
+// refuses a plain file, a link to one or a missing one.
+TEST(SafeFile, ReadsAndReplacesOnlyPlainFilesWithinTheLimit)
+{
+    using safefile::Unread;
+    TempAppFolder app;
+    app.write("plain.ini", "[A]\r\nk=1\r\n");
+    app.link("link.ini", app.nativeFile("plain.ini"));
+    app.sparse("limit.ini", safefile::maxIniBytes);
+    app.sparse("over.ini", safefile::maxIniBytes + 1);
+    app.pipe("pipe.ini");
+    app.link("zero.ini", "/dev/zero");
+    app.write("folder.ini/x", "");
+    app.link("gone.ini", app.nativeFile("nothing"));
+    const struct {
+        const char* name;
+        std::optional<Unread> why;
+    } cases[] = {
+        {"plain.ini", {}},
+        {"link.ini", {}},
+        {"limit.ini", {}},
+        {"over.ini", Unread::TooLarge},
+        {"pipe.ini", Unread::NotAFile},
+        {"zero.ini", Unread::NotAFile},
+        {"folder.ini", Unread::NotAFile},
+        {"gone.ini", Unread::Missing},
+        {"missing.ini", Unread::Missing},
+    };
+    const auto shape = [](const QString& path) {
+        const QFileInfo entry(path);
+        return entry.isSymLink() ? "link to " + entry.symLinkTarget()
+               : entry.isDir()   ? QStringLiteral("folder")
+               : entry.isFile()  ? QString::number(entry.size())
+                                 : QStringLiteral("other");
+    };
+    for (const auto& [name, why] : cases) {
+        SCOPED_TRACE(name);
+        const QString path = app.nativeFile(name);
+        const safefile::Contents contents = safefile::read(path);
+        EXPECT_EQ(contents.bytes.has_value(), !why);
+        if (why) {
+            EXPECT_EQ(contents.why, *why);
+        }
+        const QString before = shape(path);
+        const bool replaced =
+            safefile::replace(path, [](const QByteArray& bytes) { return bytes + "x"; });
+        EXPECT_EQ(replaced, !why || why == Unread::Missing);
+        if (!replaced) {
+            EXPECT_EQ(shape(path), before);
+        }
+    }
+    EXPECT_EQ(app.read("plain.ini"), "[A]\r\nk=1\r\nxx");
 }

@@ -107,11 +107,12 @@ TEST_F(Checker, RefusesWrongUsageAndChecksAFolderFromTheExecutable)
               "1 aviso\n-> 1");
 }
 
-// A folder the game cannot play from, and what it would leave out: categories
-// and skins named so that datos.ini would not give the name back, read as a
-// path, or beyond the first 20 skins (with Roja and Verde); pictures missing, unreadable, too big
-// or at another size; a missing description. Names match without regard to
-// case.
+// What the game would leave out: categories and skins named so that
+// datos.ini would not give the name back, read as a path, or beyond the
+// first 20 skins (with Roja and Verde); pictures missing, unreadable, too big
+// or at another size; a missing description; pipes, devices, folders and
+// huge files where files belong. Names match without regard to case, and
+// dots in a name are no path.
 TEST_F(Checker, NamesWhatTheGameCannotPlayOrLeavesOut)
 {
     for (int n = 1; n <= 19; ++n)
@@ -120,6 +121,13 @@ TEST_F(Checker, NamesWhatTheGameCannotPlayOrLeavesOut)
                                          "[Est]", "Ganadas=0", "Perdidas=0", "MaxPunt=0"});
     folder.write("Categorias/Año Ω.ini", complete);
     folder.write("Categorias/a\\b.ini", complete);
+    folder.write("Categorias/A...Z.ini", complete);
+    // What an archive may carry under a category's name.
+    folder.pipe("Categorias/Tubo.ini");
+    folder.link("Categorias/Cero.ini", "/dev/zero");
+    folder.link("Categorias/Roto.ini", folder.nativeFile("nada.ini"));
+    folder.write("Categorias/Carpeta.ini/x", "");
+    folder.sparse("Categorias/Enorme.ini", 100 << 20);
     skin("Ωmega");
     skin(" Luna");
 
@@ -128,7 +136,12 @@ TEST_F(Checker, NamesWhatTheGameCannotPlayOrLeavesOut)
     QDir roja(folder.nativeFile("Skins/Roja"));
     ASSERT_TRUE(roja.rename("info.ini", "Info.INI") && roja.remove("fondo.gif") &&
                 roja.remove("2.gif") && roja.mkdir("2.gif") && roja.remove("3.gif") &&
-                QFile::remove(folder.nativeFile("Skins/Verde/info.ini")));
+                QFile::remove(folder.nativeFile("Skins/Verde/info.ini")) && roja.remove("5.gif") &&
+                roja.remove("nopuntos.gif") && roja.remove("perdido.gif"));
+    folder.pipe("Skins/Roja/5.gif");
+    folder.pipe("Skins/Verde/info.ini");
+    folder.link("Skins/Roja/nopuntos.gif", "/dev/zero");
+    folder.sparse("Skins/Roja/perdido.gif", 100 << 20);
     picture("Skins/Roja/FONDO.GIF", Qt::white, {320, 400});
     folder.write("Skins/Roja/0.gif", "GIF89a no es un dibujo");
     picture("Skins/Roja/1.gif", Qt::gray, {300, 200});

@@ -30,9 +30,9 @@ namespace {
 // moves the entry to `bytes` and leaves a link to it there.
 struct BadFolderCase {
     std::string name;
-    QByteArray kind; // file, folder, link, moved away, mode or full disk
+    QByteArray kind; // file, folder, link, moved away, pipe, sparse, mode or full disk
     QString where;
-    QByteArray bytes; // a file's bytes, where a link points, or an octal mode
+    QByteArray bytes; // a file's bytes, where a link points, megabytes, or an octal mode
     QString phrase;
     QString report;
 };
@@ -67,6 +67,10 @@ void plant(const TempAppFolder& folder, const BadFolderCase& plant, int mode)
             std::filesystem::create_directory(path);
         else if (plant.kind == "link" || plant.kind == "moved away")
             std::filesystem::create_symlink(target, path);
+        else if (plant.kind == "pipe")
+            folder.pipe(where);
+        else if (plant.kind == "sparse")
+            folder.sparse(where, plant.bytes.toLongLong() << 20);
     }
 }
 

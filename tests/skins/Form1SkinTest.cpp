@@ -55,7 +55,7 @@ TEST(SkinColour, KeepsEachPartWithinRangeAndNeedsAllThree)
 // skin that lacks pieces, or whose pieces are empty or too big to take (a
 // huge allocation on a crafted file), keeps what was there before, piece by
 // piece; a skin missing, unnamed or named outside Skins changes nothing and
-// says nothing.
+// says nothing, and so do pieces that are pipes or devices.
 TEST_F(Form1Skin, LoadsEachPieceAndKeepsThePreviousOnesWhereOneIsMissing)
 {
     skin("Rojo", QColor(200, 0, 0));
@@ -88,6 +88,20 @@ TEST_F(Form1Skin, LoadsEachPieceAndKeepsThePreviousOnesWhereOneIsMissing)
         EXPECT_EQ(labelsIn(qRgb(0, 128, 255)), "12345678") << skinLine;
         EXPECT_EQ(colourOf(form->I[2]), QColor(0, 0, 200).darker(140).rgb()) << skinLine;
     }
+
+    // Pieces that are not plain files are taken as missing: a pipe is never
+    // waited on, a device never read.
+    skin("Trampa", QColor(0, 200, 0));
+    for (const char* piece : {"info.ini", "1.gif", "2.gif"})
+        QFile::remove(folder.nativeFile(QStringLiteral("Skins/Trampa/") + piece));
+    folder.pipe("Skins/Trampa/info.ini");
+    folder.pipe("Skins/Trampa/1.gif");
+    folder.link("Skins/Trampa/2.gif", "/dev/zero");
+    load("Skin=Trampa");
+    EXPECT_EQ(labelsIn(qRgb(0, 128, 255)), "12345678");
+    EXPECT_EQ(colourOf(form->I[0]), qRgb(0, 200, 0));
+    for (int n = 1; n < 3; ++n)
+        EXPECT_EQ(colourOf(form->I[n]), QColor(0, 0, 200).darker(100 + 20 * n).rgb()) << n;
     EXPECT_TRUE(platform.messages.empty());
 }
 

@@ -9,13 +9,15 @@
 
 #include <stdexcept>
 
+#include <sys/stat.h>
+
 TempAppFolder::TempAppFolder()
 {
     if (!m_dir.isValid())
         throw std::runtime_error("cannot create a temporary application folder");
 }
 
-QString TempAppFolder::programPath(const QString& relative) const
+ProgramPath TempAppFolder::programPath(const QString& relative) const
 {
     return joinPath(path(), QString(relative).replace('/', '\\'));
 }
@@ -29,6 +31,29 @@ void TempAppFolder::write(const QString& relative, const QByteArray& bytes) cons
     QFile out(file);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(bytes) != bytes.size())
         throw std::runtime_error("cannot write test file " + file.toStdString());
+}
+
+void TempAppFolder::pipe(const QString& relative) const
+{
+    const QString file = nativeFile(relative);
+    QDir().mkpath(QFileInfo(file).path());
+    if (::mkfifo(QFile::encodeName(file).constData(), 0600) != 0)
+        throw std::runtime_error("cannot make a pipe " + file.toStdString());
+}
+
+void TempAppFolder::link(const QString& relative, const QString& target) const
+{
+    const QString file = nativeFile(relative);
+    QDir().mkpath(QFileInfo(file).path());
+    if (!QFile::link(target, file))
+        throw std::runtime_error("cannot make a link " + file.toStdString());
+}
+
+void TempAppFolder::sparse(const QString& relative, qint64 bytes) const
+{
+    write(relative, {});
+    if (!QFile::resize(nativeFile(relative), bytes))
+        throw std::runtime_error("cannot grow " + relative.toStdString());
 }
 
 QByteArray TempAppFolder::read(const QString& relative) const

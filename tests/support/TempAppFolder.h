@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/AppPath.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -14,12 +16,18 @@ public:
 
     // The folder as the game names it (native, no trailing separator).
     QString path() const { return m_dir.path(); }
-    // The program-form path of a relative name: folder + "\" + relative.
-    QString programPath(const QString& relative) const;
+    // The game's path of a relative name written with '/' or '\\'.
+    ProgramPath programPath(const QString& relative) const;
     // Native path of a relative name written with '/' separators.
     QString nativeFile(const QString& relative) const;
 
     void write(const QString& relative, const QByteArray& bytes) const;
+    // What an archive may hold where the game expects a file: a named pipe, a
+    // link (to a device, say) and a file of `bytes` that takes no disk space.
+    void pipe(const QString& relative) const;
+    void link(const QString& relative, const QString& target) const;
+    void sparse(const QString& relative, qint64 bytes) const;
+
     QByteArray read(const QString& relative) const;
     bool exists(const QString& relative) const;
     // Every name in a folder, hidden ones too: what a write left behind.
