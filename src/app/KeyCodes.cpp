@@ -7,14 +7,16 @@ namespace {
 
 constexpr int vkNtilde = 192;
 
-// X11 keycodes of the main row's 1 and 0 and of the key left of 1, the same
+// xkb keycodes of the main row's 1 and 0 and of the key left of 1, the same
 // in the evdev and the older XFree86 keycode sets.
-constexpr quint32 x11Digit1 = 10;
-constexpr quint32 x11Digit0 = 19;
-constexpr quint32 x11Tilde = 49;
+constexpr quint32 xkbDigit1 = 10;
+constexpr quint32 xkbDigit0 = 19;
+constexpr quint32 xkbTilde = 49;
 
 constexpr quint32 keysymNtilde = 0xf1;
 constexpr quint32 keysymCapitalNtilde = 0xd1;
+constexpr quint32 keysymKeypad0 = 0xffb0;
+constexpr quint32 keysymKeypad9 = 0xffb9;
 
 // Keys that type no character, and the keypad's digits.
 int namedKeyCode(const QKeyEvent& event)
@@ -87,15 +89,18 @@ int qtKeyCode(const QKeyEvent& event)
     return namedKeyCode(event);
 }
 
-// X11 gives the physical key as its keycode and the character it types on
-// the player's layout as its keysym.
-int x11KeyCode(const QKeyEvent& event)
+// X11 and Wayland give the physical key as its xkb keycode and the character
+// it types on the player's layout as its keysym. Wayland sets no Keypad
+// modifier, so the keypad's digits are told by their keysyms.
+int xkbKeyCode(const QKeyEvent& event)
 {
     const quint32 keycode = event.nativeScanCode();
     const quint32 keysym = event.nativeVirtualKey();
-    if (keycode >= x11Digit1 && keycode < x11Digit0)
-        return '1' + static_cast<int>(keycode - x11Digit1);
-    if (keycode == x11Digit0)
+    if (keysym >= keysymKeypad0 && keysym <= keysymKeypad9)
+        return 96 + static_cast<int>(keysym - keysymKeypad0);
+    if (keycode >= xkbDigit1 && keycode < xkbDigit0)
+        return '1' + static_cast<int>(keycode - xkbDigit1);
+    if (keycode == xkbDigit0)
         return '0';
     if (keysym >= 'a' && keysym <= 'z')
         return 'A' + static_cast<int>(keysym - 'a');
@@ -103,7 +108,7 @@ int x11KeyCode(const QKeyEvent& event)
         return static_cast<int>(keysym);
     if (keysym == keysymNtilde || keysym == keysymCapitalNtilde)
         return vkNtilde;
-    if (keycode == x11Tilde && (keysym == '`' || keysym == '~'))
+    if (keycode == xkbTilde && (keysym == '`' || keysym == '~'))
         return vkNtilde;
     return namedKeyCode(event);
 }
@@ -114,7 +119,8 @@ int virtualKeyCode(const QKeyEvent& event, const QString& platformName)
 {
     if (platformName == u"windows" && event.nativeVirtualKey() != 0)
         return static_cast<int>(event.nativeVirtualKey());
-    if (platformName == u"xcb" && event.nativeScanCode() != 0)
-        return x11KeyCode(event);
+    const bool xkb = platformName == u"xcb" || platformName.startsWith(u"wayland");
+    if (xkb && event.nativeScanCode() != 0)
+        return xkbKeyCode(event);
     return qtKeyCode(event);
 }
