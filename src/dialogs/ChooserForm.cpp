@@ -59,6 +59,8 @@ ChooserForm::ChooserForm(Form1& main, const QString& caption) : m_main(main)
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(twips::rect(1905, 1080, 3345, 1215));
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A typed Tab would be undone at once and keep the focus here.
+    Text1->setTabChangesFocus(true);
     QPalette face = Text1->palette();
     face.setColor(QPalette::Base, face.color(QPalette::Button));
     Text1->setPalette(face);

@@ -113,6 +113,32 @@ TEST_F(Dialogs, CategoryChooserDescribesAsStoredLinksAndSwitches)
     EXPECT_EQ(form->palabra() + stored("Datos", "Cuenta", "Animales"), "PERRO1");
 }
 
+// Tab and Shift+Tab walk both choosers' controls in order and round again. A
+// comment box that takes Tab as typing (which its restore undoes) keeps the
+// focus, so "Aplicar" could only be reached backwards.
+TEST_F(Dialogs, ChoosersTabThroughTheirControlsBothWays)
+{
+    form->mnuskins->trigger();
+    form->mnuCategorias->trigger();
+    const QList<ChooserForm*> choosers{form->form4.existing(), form->form5.existing()};
+    for (ChooserForm* chooser : choosers) {
+        SCOPED_TRACE(chooser->objectName().toStdString());
+        const QString comment = chooser->Text1->toPlainText();
+        QApplication::setActiveWindow(chooser);
+        chooser->List1->setFocus();
+        QString walked = QApplication::focusWidget()->objectName();
+        for (const Qt::KeyboardModifier shift : {Qt::NoModifier, Qt::ShiftModifier}) {
+            for (int n = 0; n < 4; ++n) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, shift);
+                walked += ' ' + QApplication::focusWidget()->objectName();
+            }
+        }
+        EXPECT_EQ(walked.toStdString(),
+                  "List1 Text1 Command1 Command2 List1 Command2 Command1 Text1 List1");
+        EXPECT_EQ(chooser->Text1->toPlainText(), comment);
+    }
+}
+
 // The about box: links open and leave it open, hover colours stay until the
 // other link is touched, any key or the cross closes it.
 TEST_F(Dialogs, AboutBoxLinksHoverAndClosing)
