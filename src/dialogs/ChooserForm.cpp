@@ -4,6 +4,7 @@
 #include "app/Colors.h"
 #include "app/Fonts.h"
 #include "app/Form1.h"
+#include "app/MailLink.h"
 #include "app/Maker.h"
 #include "app/Module1.h"
 #include "app/Platform.h"
@@ -145,7 +146,7 @@ void ChooserForm::Text1_Change()
 
 void ChooserForm::Label3_Click()
 {
-    m_main.platform().openLink(this, QStringLiteral("mailto:") + description("E-Mail"));
+    m_main.platform().openLink(this, mailLink(description("E-Mail")));
 }
 
 void ChooserForm::Label4_Click()

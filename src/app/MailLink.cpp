@@ -1,0 +1,3 @@
+#include "app/MailLink.h"
+
+QString mailLink(const QString& address) { return QStringLiteral("mailto:") + address; }
