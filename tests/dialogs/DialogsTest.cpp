@@ -65,7 +65,7 @@ protected:
                  "Comentario=Bichos\r\n");
         category({"raro"}, "Ganadas=3\r\nPerdidas=%1\r\nMaxPunt=<i>9</i>", "Rara",
                  "[Acerca]\r\nNombre=<b>Noche</b>\r\nAutor=Ana &amp; Beto\r\n"
-                 "Comentario=con\xA0pausa\r\n");
+                 "E-Mail=a@b.c?attach=/etc/passwd&body=hola\r\nComentario=con\xA0pausa\r\n");
         start();
     }
 
@@ -81,9 +81,10 @@ protected:
 // The chooser lists category files by name, opens on the first and describes
 // the selection; "Aplicar" settles the category left and deals from the new
 // one, even the current one; "Cancelar" changes nothing. Authors' text is
-// shown exactly as stored: markup and entities stay as typed, and a comment
-// holding a no-break space (which the box turns into a blank) no longer
-// restores itself until the stack overflows.
+// shown exactly as stored: markup and entities stay as typed, the mail link
+// takes the whole address as the address (a "?attach=" in it adds no field to
+// the draft), and a comment holding a no-break space (which the box turns
+// into a blank) no longer restores itself until the stack overflows.
 TEST_F(Dialogs, CategoryChooserDescribesAsStoredLinksAndSwitches)
 {
     Form5* first = chooser();
@@ -96,8 +97,11 @@ TEST_F(Dialogs, CategoryChooserDescribesAsStoredLinksAndSwitches)
     EXPECT_EQ(described(first), "Nombre:  | Autor:  | E-Mail:  | Comentario: ");
     first->List1->setCurrentRow(3);
     const QString rara = QString::fromUtf8("Nombre: <b>Noche</b> | Autor: Ana &amp; Beto | "
-                                           "E-Mail:  | Comentario: con\u00A0pausa");
+                                           "E-Mail: a@b.c?attach=/etc/passwd&body=hola | "
+                                           "Comentario: con\u00A0pausa");
     EXPECT_EQ(described(first), rara);
+    EXPECT_EQ(linksOpened(platform, {first->Label3}).last().toStdString(),
+              "mailto:a@b.c%3Fattach%3D%2Fetc%2Fpasswd%26body%3Dhola");
     first->Text1->insertPlainText("x");
     EXPECT_EQ(described(first), rara);
 
