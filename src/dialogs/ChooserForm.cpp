@@ -4,6 +4,7 @@
 #include "app/Colors.h"
 #include "app/Fonts.h"
 #include "app/Form1.h"
+#include "app/MailLink.h"
 #include "app/Maker.h"
 #include "app/Module1.h"
 #include "app/Platform.h"
@@ -59,6 +60,8 @@ ChooserForm::ChooserForm(Form1& main, const QString& caption) : m_main(main)
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setGeometry(twips::rect(1905, 1080, 3345, 1215));
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A typed Tab would be undone at once and keep the focus here.
+    Text1->setTabChangesFocus(true);
     QPalette face = Text1->palette();
     face.setColor(QPalette::Base, face.color(QPalette::Button));
     Text1->setPalette(face);
@@ -143,7 +146,7 @@ void ChooserForm::Text1_Change()
 
 void ChooserForm::Label3_Click()
 {
-    m_main.platform().openLink(this, QStringLiteral("mailto:") + description("E-Mail"));
+    m_main.platform().openLink(this, mailLink(description("E-Mail")));
 }
 
 void ChooserForm::Label4_Click()

@@ -5,6 +5,7 @@
 #include "app/Controls.h"
 #include "app/Fonts.h"
 #include "app/Form1.h"
+#include "app/MailLink.h"
 #include "app/Maker.h"
 #include "app/Platform.h"
 #include "app/Twips.h"
@@ -147,8 +148,7 @@ void Form3::Label1_Click()
 
 void Form3::Mail_Click()
 {
-    m_main.platform().openLink(this,
-                               QStringLiteral("mailto:") + QString::fromLatin1(maker::mailAddress));
+    m_main.platform().openLink(this, mailLink(QString::fromLatin1(maker::mailAddress)));
 }
 
 void Form3::Label1_MouseMove() { colourLinks(hover, qRgb(0, 0, 0)); }

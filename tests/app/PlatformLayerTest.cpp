@@ -1,12 +1,28 @@
 #include "app/KeyCodes.h"
+#include "app/MailLink.h"
+#include "app/Platform.h"
 #include "app/Twips.h"
 #include "support/DataFile.h"
 
+#include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMetaEnum>
+#include <QUrl>
 #include <QWidget>
 
 #include <gtest/gtest.h>
+
+namespace {
+
+// Takes the links the desktop would hand to the mail program.
+class MailCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+    Q_INVOKABLE void open(const QUrl& url) { urls.append(url); }
+};
+
+} // namespace
 
 // Keys reach the game as Windows virtual-key codes naming the key pressed on
 // the player's keyboard: a wrong code plays the wrong character or none. On a
@@ -41,3 +57,29 @@ TEST(Twips, ConvertAndPlaceWindows)
     EXPECT_EQ(window.pos(), QPoint(100, 51));
     EXPECT_EQ(twips::left(window), 1500);
 }
+
+// A link that carries the stored value as it is lets a file add fields to the
+// draft: "?attach=/etc/passwd&body=..." has had mail programs attach files.
+// The whole value must reach the mail program as the address, and only as
+// the address, also after the desktop layer has parsed the link.
+TEST(MailLinks, CarryTheStoredValueOnlyAsTheAddress)
+{
+    MailCatcher catcher;
+    QDesktopServices::setUrlHandler(QStringLiteral("mailto"), &catcher, "open");
+    DesktopPlatform desktop;
+    for (const QByteArrayList& field : dataRows("mail_links.txt")) {
+        SCOPED_TRACE(field.join('|').toStdString());
+        const QString link = mailLink(QString::fromUtf8(field[0]));
+        EXPECT_EQ(link.toStdString(), field[1].toStdString());
+        catcher.urls.clear();
+        desktop.openLink(nullptr, link);
+        ASSERT_EQ(catcher.urls.size(), 1);
+        const QUrl& opened = catcher.urls.first();
+        EXPECT_EQ(opened.toEncoded().toStdString(), field[1].toStdString());
+        EXPECT_FALSE(opened.hasQuery() || opened.hasFragment());
+        EXPECT_EQ(opened.path().toStdString(), field[2].toStdString());
+    }
+    QDesktopServices::unsetUrlHandler(QStringLiteral("mailto"));
+}
+
+#include "PlatformLayerTest.moc"

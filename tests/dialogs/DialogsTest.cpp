@@ -65,7 +65,7 @@ protected:
                  "Comentario=Bichos\r\n");
         category({"raro"}, "Ganadas=3\r\nPerdidas=%1\r\nMaxPunt=<i>9</i>", "Rara",
                  "[Acerca]\r\nNombre=<b>Noche</b>\r\nAutor=Ana &amp; Beto\r\n"
-                 "Comentario=con\xA0pausa\r\n");
+                 "E-Mail=a@b.c?attach=/etc/passwd&body=hola\r\nComentario=con\xA0pausa\r\n");
         start();
     }
 
@@ -81,9 +81,10 @@ protected:
 // The chooser lists category files by name, opens on the first and describes
 // the selection; "Aplicar" settles the category left and deals from the new
 // one, even the current one; "Cancelar" changes nothing. Authors' text is
-// shown exactly as stored: markup and entities stay as typed, and a comment
-// holding a no-break space (which the box turns into a blank) no longer
-// restores itself until the stack overflows.
+// shown exactly as stored: markup and entities stay as typed, the mail link
+// takes the whole address as the address (a "?attach=" in it adds no field to
+// the draft), and a comment holding a no-break space (which the box turns
+// into a blank) no longer restores itself until the stack overflows.
 TEST_F(Dialogs, CategoryChooserDescribesAsStoredLinksAndSwitches)
 {
     Form5* first = chooser();
@@ -96,8 +97,11 @@ TEST_F(Dialogs, CategoryChooserDescribesAsStoredLinksAndSwitches)
     EXPECT_EQ(described(first), "Nombre:  | Autor:  | E-Mail:  | Comentario: ");
     first->List1->setCurrentRow(3);
     const QString rara = QString::fromUtf8("Nombre: <b>Noche</b> | Autor: Ana &amp; Beto | "
-                                           "E-Mail:  | Comentario: con\u00A0pausa");
+                                           "E-Mail: a@b.c?attach=/etc/passwd&body=hola | "
+                                           "Comentario: con\u00A0pausa");
     EXPECT_EQ(described(first), rara);
+    EXPECT_EQ(linksOpened(platform, {first->Label3}).last().toStdString(),
+              "mailto:a@b.c%3Fattach%3D%2Fetc%2Fpasswd%26body%3Dhola");
     first->Text1->insertPlainText("x");
     EXPECT_EQ(described(first), rara);
 
@@ -111,6 +115,32 @@ TEST_F(Dialogs, CategoryChooserDescribesAsStoredLinksAndSwitches)
     EXPECT_EQ(form->palabra() + chosen() + stored("Datos", "Cuenta"), "PERROAnimales0");
     chooser()->Command1->click();
     EXPECT_EQ(form->palabra() + stored("Datos", "Cuenta", "Animales"), "PERRO1");
+}
+
+// Tab and Shift+Tab walk both choosers' controls in order and round again. A
+// comment box that takes Tab as typing (which its restore undoes) keeps the
+// focus, so "Aplicar" could only be reached backwards.
+TEST_F(Dialogs, ChoosersTabThroughTheirControlsBothWays)
+{
+    form->mnuskins->trigger();
+    form->mnuCategorias->trigger();
+    const QList<ChooserForm*> choosers{form->form4.existing(), form->form5.existing()};
+    for (ChooserForm* chooser : choosers) {
+        SCOPED_TRACE(chooser->objectName().toStdString());
+        const QString comment = chooser->Text1->toPlainText();
+        QApplication::setActiveWindow(chooser);
+        chooser->List1->setFocus();
+        QString walked = QApplication::focusWidget()->objectName();
+        for (const Qt::KeyboardModifier shift : {Qt::NoModifier, Qt::ShiftModifier}) {
+            for (int n = 0; n < 4; ++n) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, shift);
+                walked += ' ' + QApplication::focusWidget()->objectName();
+            }
+        }
+        EXPECT_EQ(walked.toStdString(),
+                  "List1 Text1 Command1 Command2 List1 Command2 Command1 Text1 List1");
+        EXPECT_EQ(chooser->Text1->toPlainText(), comment);
+    }
 }
 
 // The about box: links open and leave it open, hover colours stay until the
