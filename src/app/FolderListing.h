@@ -11,30 +11,13 @@
 // does not offer, and why.
 struct LeftOut {
     enum class Why {
-        Missing,  // a link to nothing
-        NotAFile, // a folder, a pipe or a device where a file belongs
-        TooLarge,
-        Unreadable,
+        Unread,     // the game would not read it; `unread` says why
         Separator,  // would be read as a path of its own
         Unstorable, // the settings file would not give the name back
     };
     QString name; // as the folder spells it
     Why why;
-
-    static Why unread(safefile::Unread why)
-    {
-        switch (why) {
-        case safefile::Unread::Missing:
-            return Why::Missing;
-        case safefile::Unread::NotAFile:
-            return Why::NotAFile;
-        case safefile::Unread::TooLarge:
-            return Why::TooLarge;
-        case safefile::Unread::Unreadable:
-            break;
-        }
-        return Why::Unreadable;
-    }
+    safefile::Unread unread = safefile::Unread::Missing;
 };
 
 struct Listing {

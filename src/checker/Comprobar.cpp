@@ -81,17 +81,11 @@ Finding leftOutFinding(const LeftOut& leftOut)
 {
     QString why;
     switch (leftOut.why) {
-    case LeftOut::Why::Missing:
-        why = QStringLiteral("es un enlace a algo que no existe");
-        break;
-    case LeftOut::Why::NotAFile:
-        why = unreadText(safefile::Unread::NotAFile, safefile::maxIniBytes);
-        break;
-    case LeftOut::Why::TooLarge:
-        why = unreadText(safefile::Unread::TooLarge, safefile::maxIniBytes);
-        break;
-    case LeftOut::Why::Unreadable:
-        why = QStringLiteral("el juego no puede leer el archivo");
+    case LeftOut::Why::Unread:
+        // Listed, so there is an entry: a missing file is a link to nothing.
+        why = leftOut.unread == safefile::Unread::Missing
+                  ? QStringLiteral("es un enlace a algo que no existe")
+                  : unreadText(leftOut.unread, safefile::maxIniBytes);
         break;
     case LeftOut::Why::Separator:
         why = QStringLiteral("el nombre tiene una barra o es «.» o «..», y el juego lo leería "

@@ -47,7 +47,7 @@ Listing listing(const QString& appFolder)
     for (const QFileInfo& info : dir.entryInfoList()) {
         const QString name = info.fileName().chopped(4);
         if (const std::optional<safefile::Unread> why = safefile::refusal(info.filePath()))
-            result.leftOut.push_back({info.fileName(), LeftOut::unread(*why)});
+            result.leftOut.push_back({info.fileName(), LeftOut::Why::Unread, *why});
         else if (!staysInFolder(name))
             result.leftOut.push_back({info.fileName(), LeftOut::Why::Separator});
         // Chosen, it would come back from the settings as another name and the
