@@ -22,15 +22,22 @@ PACKAGES := cmake g++ make pkg-config \
             clang-14 clang-format-14 libclang-rt-14-dev \
             dpkg-dev file lintian appstream
 
+# What the Windows build needs besides: the cross compiler and the host's Qt tools.
+WINDOWS_PACKAGES := cmake ninja-build qt6-base-dev qt6-base-dev-tools fp-utils \
+                    g++-mingw-w64-x86-64-posix
+WINDOWS_DIR ?= build-windows
+QT_MINGW ?= $(abspath $(CURDIR)/../shared/qt6-mingw)
+
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test sanitize-build sanitize fuzz bench install \
+.PHONY: all deps windows-deps windows configure build run test sanitize-build sanitize fuzz bench install \
         package restore-data clean
 
 all: build
 
-deps:
-	@missing=$$(for p in $(PACKAGES); do \
+# $(call install_missing,PACKAGES) installs those of the Debian packages not yet there.
+define install_missing
+	@missing=$$(for p in $(1); do \
 	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed$$' || echo $$p; \
 	done); \
 	if [ -n "$$missing" ]; then \
@@ -38,6 +45,23 @@ deps:
 	    $(SUDO) apt-get update && \
 	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y $$missing; \
 	fi
+endef
+
+deps:
+	$(call install_missing,$(PACKAGES))
+
+# The Windows folder, cross-built with MinGW-w64 against a Qt built for it
+# (QT_MINGW, by default the one shared beside the repository).
+windows-deps:
+	$(call install_missing,$(WINDOWS_PACKAGES))
+
+windows: windows-deps
+	@[ -f "$(QT_MINGW)/lib/cmake/Qt6/qt.toolchain.cmake" ] || \
+	    { echo "No Qt for MinGW at QT_MINGW='$(QT_MINGW)': name one with QT_MINGW=<prefix>"; exit 1; }
+	cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+	    -DCMAKE_TOOLCHAIN_FILE=$(QT_MINGW)/lib/cmake/Qt6/qt.toolchain.cmake \
+	    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+	cmake --build $(WINDOWS_DIR) --target windows_zip -j $(JOBS)
 
 configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -96,4 +120,4 @@ restore-data: configure
 	cmake --build $(BUILD_DIR) --target restore_data
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(PACKAGE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(PACKAGE_DIR) $(WINDOWS_DIR)

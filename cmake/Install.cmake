@@ -17,8 +17,10 @@ else()
     set(PALABRINO_INSTALL_DIR lib/palabrino)
 endif()
 
-install(TARGETS palabrino palabrino-ayuda palabrino-comprobar
-    RUNTIME DESTINATION ${PALABRINO_INSTALL_DIR})
+install(TARGETS palabrino palabrino-comprobar RUNTIME DESTINATION ${PALABRINO_INSTALL_DIR})
+if(TARGET palabrino-ayuda)
+    install(TARGETS palabrino-ayuda RUNTIME DESTINATION ${PALABRINO_INSTALL_DIR})
+endif()
 install(FILES ${PALABRINO_APP_DIR}/ayuda.chm DESTINATION ${PALABRINO_INSTALL_DIR})
 
 # Reinstalling keeps what the game wrote, as rebuilding does.
