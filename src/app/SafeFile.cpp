@@ -2,11 +2,13 @@
 
 #include "app/WriterLock.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 
 #include <filesystem>
 #include <system_error>
+#include <thread>
 
 #ifdef Q_OS_WIN
 #include <io.h>
@@ -18,6 +20,24 @@
 
 namespace safefile {
 namespace {
+
+// Windows refuses to open or replace a file for a moment while another
+// process has it open without sharing it that way: readers and writers of two
+// running copies of the game meet so. Such a step is tried again for a while.
+template <typename Step> bool withRetries(Step step)
+{
+#ifdef Q_OS_WIN
+    const QDeadlineTimer deadline(std::chrono::seconds(2));
+    while (!step()) {
+        if (deadline.hasExpired())
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+#else
+    return step();
+#endif
+}
 
 bool flushToDisk(QFile& file)
 {
@@ -60,10 +80,12 @@ public:
 
     bool moveOver(const QString& target)
     {
-        std::error_code error;
-        std::filesystem::rename(m_file.filesystemFileName(), QFile(target).filesystemFileName(),
-                                error);
-        m_placed = !error;
+        m_placed = withRetries([&] {
+            std::error_code error;
+            std::filesystem::rename(m_file.filesystemFileName(), QFile(target).filesystemFileName(),
+                                    error);
+            return !error;
+        });
         return m_placed;
     }
 
@@ -113,7 +135,7 @@ bool openPlainFile(QFile& file, const QString& path)
 {
 #ifdef Q_OS_WIN
     file.setFileName(path);
-    return file.open(QIODevice::ReadOnly);
+    return withRetries([&] { return file.open(QIODevice::ReadOnly); });
 #else
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
