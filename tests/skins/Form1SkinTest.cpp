@@ -89,8 +89,9 @@ TEST_F(Form1Skin, LoadsEachPieceAndKeepsThePreviousOnesWhereOneIsMissing)
         EXPECT_EQ(colourOf(form->I[2]), QColor(0, 0, 200).darker(140).rgb()) << skinLine;
     }
 
+#ifndef Q_OS_WIN
     // Pieces that are not plain files are taken as missing: a pipe is never
-    // waited on, a device never read.
+    // waited on, a device never read. A Windows folder holds neither.
     skin("Trampa", QColor(0, 200, 0));
     for (const char* piece : {"info.ini", "1.gif", "2.gif"})
         QFile::remove(folder.nativeFile(QStringLiteral("Skins/Trampa/") + piece));
@@ -102,6 +103,7 @@ TEST_F(Form1Skin, LoadsEachPieceAndKeepsThePreviousOnesWhereOneIsMissing)
     EXPECT_EQ(colourOf(form->I[0]), qRgb(0, 200, 0));
     for (int n = 1; n < 3; ++n)
         EXPECT_EQ(colourOf(form->I[n]), QColor(0, 0, 200).darker(100 + 20 * n).rgb()) << n;
+#endif
     EXPECT_TRUE(platform.messages.empty());
 }
 

@@ -9,7 +9,9 @@
 
 #include <stdexcept>
 
+#ifndef Q_OS_WIN
 #include <sys/stat.h>
+#endif
 
 TempAppFolder::TempAppFolder()
 {
@@ -33,6 +35,7 @@ void TempAppFolder::write(const QString& relative, const QByteArray& bytes) cons
         throw std::runtime_error("cannot write test file " + file.toStdString());
 }
 
+#ifndef Q_OS_WIN
 void TempAppFolder::pipe(const QString& relative) const
 {
     const QString file = nativeFile(relative);
@@ -48,6 +51,8 @@ void TempAppFolder::link(const QString& relative, const QString& target) const
     if (!QFile::link(target, file))
         throw std::runtime_error("cannot make a link " + file.toStdString());
 }
+
+#endif
 
 void TempAppFolder::sparse(const QString& relative, qint64 bytes) const
 {

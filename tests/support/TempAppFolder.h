@@ -24,8 +24,10 @@ public:
     void write(const QString& relative, const QByteArray& bytes) const;
     // What an archive may hold where the game expects a file: a named pipe, a
     // link (to a device, say) and a file of `bytes` that takes no disk space.
+#ifndef Q_OS_WIN
     void pipe(const QString& relative) const;
     void link(const QString& relative, const QString& target) const;
+#endif
     void sparse(const QString& relative, qint64 bytes) const;
 
     QByteArray read(const QString& relative) const;
