@@ -1,7 +1,12 @@
 #include "app/Fonts.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QLabel>
+
+#include <algorithm>
 
 namespace {
 
@@ -39,10 +44,13 @@ QFont fixedsys()
     return font;
 }
 
-QFont cellFont(qreal cellWidth, qreal ratio)
+QFont cellFont(const QFont& wanted, qreal cellWidth, qreal ratio)
 {
-    if (qFuzzyCompare(ratio, 1.0) && cellWidth >= fixedsysCell.width())
-        return fixedsys();
+    // What the system gave for Fixedsys is kept only if it fills the cells as
+    // Fixedsys would: a substitute serif face overlaps its neighbours.
+    if (qFuzzyCompare(ratio, 1.0) && QFontInfo(wanted).fixedPitch() &&
+        QFontMetricsF(wanted).horizontalAdvance(QChar('W')) <= cellWidth)
+        return wanted;
     // Fixedsys is a bitmap of one size, drawn unscaled on a scaled screen: there
     // a scalable face takes over, no larger than its cell, and bold like its
     // strokes unless the cells are too narrow to keep bold letters apart.
@@ -55,4 +63,23 @@ QFont cellFont(qreal cellWidth, qreal ratio)
             break;
     }
     return font;
+}
+
+void fitCaption(QLabel& label, int rightLimit)
+{
+    QFont font = label.font();
+    const auto needed = [&label, &font] {
+        const QFontMetrics metrics(font);
+        const QString& caption = label.text();
+        return std::max(metrics.horizontalAdvance(caption),
+                        metrics.boundingRect(caption).right() + 1);
+    };
+    if (needed() <= label.width())
+        return;
+    const int room = rightLimit - label.x();
+    while (needed() > room && font.pointSizeF() > 1)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    label.setFont(font);
+    label.resize(std::clamp(needed(), label.width(), std::max(room, label.width())),
+                 label.height());
 }

@@ -65,6 +65,7 @@ void Form1::createWordArea()
     constexpr int lineWidth = 4455;
     Text1 = named(new CellRow(m_client, twips::toPixels(lineWidth)), "Text1");
     Text1->setGeometry(twips::rect(165, 180, lineWidth, 225));
+    Text1->setFont(fixedsys());
     Text1->setFocusPolicy(Qt::TabFocus);
     QPalette display = Text1->palette();
     display.setColor(QPalette::Window, Qt::white);
@@ -73,6 +74,7 @@ void Form1::createWordArea()
 
     Label9 = named(new CellRow(m_client, twips::toPixels(lineWidth)), "Label9");
     Label9->setGeometry(twips::rect(165, 315, 4590, 135));
+    Label9->setFont(fixedsys());
 
     // Lies over the whole word area so that its tool tip shows anywhere on it.
     Label10 = label(m_client, "Label10", QString(), twips::rect(120, 120, 4575, 375), font());
@@ -132,6 +134,12 @@ void Form1::createScoreRow()
 
     Label1 = label(m_client, "Label1", QStringLiteral("Letras Utilizadas:"),
                    twips::rect(rowLeft, usedTitleTop, rowWidth, rowHeight), tahoma(8.25));
+    // A face wider than Tahoma would cut the captions short: each may take the
+    // room up to the number beside it.
+    fitCaption(*Label5, Label6->x());
+    fitCaption(*Label7, Label8->x());
+    fitCaption(*Label2, Label4->x());
+    fitCaption(*Label1, Label1->geometry().right() + 1);
     // Centred in its height, so the tilde of a played Ñ is not cut off.
     Label3 =
         label(m_client, "Label3", QString(), twips::rect(rowLeft, usedTop, rowWidth, rowHeight),

@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 
@@ -72,6 +74,25 @@ TEST_F(Form1Layout, WindowStandsWhereItsLayoutSaysAndTabsThroughTheKeyboard)
     };
     for (const auto& [from, to] : tabs)
         EXPECT_EQ(from->nextInFocusChain(), to) << from->objectName().toStdString();
+}
+
+// Wine's Tahoma is wider than the one the captions were measured for, and
+// "Puntuación:" lost its colon: each caption is shown whole, inside its row.
+TEST_F(Form1Layout, CaptionsAreShownWhole)
+{
+    using namespace mainlayout;
+    Form1& form = start();
+    const std::pair<QLabel*, int> captions[] = {{form.Label5, scoreTop},
+                                                {form.Label7, scoreTop},
+                                                {form.Label2, scoreTop},
+                                                {form.Label1, usedTitleTop}};
+    for (const auto& [label, top] : captions) {
+        SCOPED_TRACE(label->objectName().toStdString());
+        const QFontMetrics metrics(label->font());
+        EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width());
+        EXPECT_TRUE(labelRow(top).contains(label->geometry()));
+    }
+    EXPECT_LT(form.Label5->geometry().right(), form.Label6->x());
 }
 
 // Without the design fonts the captions and the masked display change size.
