@@ -6,6 +6,7 @@
 namespace {
 
 constexpr int vkNtilde = 192;
+constexpr char16_t ntilde = 0xf1;
 
 // xkb keycodes of the main row's 1 and 0 and of the key left of 1, the same
 // in the evdev and the older XFree86 keycode sets.
@@ -113,12 +114,30 @@ int xkbKeyCode(const QKeyEvent& event)
     return namedKeyCode(event);
 }
 
+// Windows names the key by its virtual key. Wine makes up its own from the X
+// keymap and gives the Ñ key of a Spanish layout 186, 187 or 223 where
+// Windows gives 192, so a key that types ñ is taken by what it typed; a
+// letter typed through a dead key stays the letter of its key.
+int windowsKeyCode(const QKeyEvent& event)
+{
+    const int key = event.key();
+    const int vk = static_cast<int>(event.nativeVirtualKey());
+    if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9'))
+        return vk;
+    const QString text = event.text();
+    if (text.size() == 1 && text.at(0).toLower() == ntilde)
+        return vkNtilde;
+    if (key >= Qt::Key_Dead_Grave && key <= Qt::Key_Dead_Longsolidusoverlay)
+        return 0;
+    return vk;
+}
+
 } // namespace
 
 int virtualKeyCode(const QKeyEvent& event, const QString& platformName)
 {
     if (platformName == u"windows" && event.nativeVirtualKey() != 0)
-        return static_cast<int>(event.nativeVirtualKey());
+        return windowsKeyCode(event);
     const bool xkb = platformName == u"xcb" || platformName.startsWith(u"wayland");
     if (xkb && event.nativeScanCode() != 0)
         return xkbKeyCode(event);
