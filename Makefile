@@ -24,13 +24,15 @@ PACKAGES := cmake g++ make pkg-config \
 
 # What the Windows build needs besides: the cross compiler and the host's Qt tools.
 WINDOWS_PACKAGES := cmake ninja-build qt6-base-dev qt6-base-dev-tools fp-utils \
-                    g++-mingw-w64-x86-64-posix
+                    g++-mingw-w64-x86-64-posix googletest wine64 fonts-wine
+# The Wine prefix the Windows tests run in, with a Windows machine's fonts.
+WINE_PREFIX ?= $(HOME)/.cache/palabrino/wine
 WINDOWS_DIR ?= build-windows
 QT_MINGW ?= $(abspath $(CURDIR)/../shared/qt6-mingw)
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps windows-deps windows configure build run test sanitize-build sanitize fuzz bench install \
+.PHONY: all deps windows-deps windows windows-test configure build run test sanitize-build sanitize fuzz bench install \
         package restore-data clean
 
 all: build
@@ -58,10 +60,16 @@ windows-deps:
 windows: windows-deps
 	@[ -f "$(QT_MINGW)/lib/cmake/Qt6/qt.toolchain.cmake" ] || \
 	    { echo "No Qt for MinGW at QT_MINGW='$(QT_MINGW)': name one with QT_MINGW=<prefix>"; exit 1; }
-	cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+	cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
 	    -DCMAKE_TOOLCHAIN_FILE=$(QT_MINGW)/lib/cmake/Qt6/qt.toolchain.cmake \
 	    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
 	cmake --build $(WINDOWS_DIR) --target windows_zip -j $(JOBS)
+
+# The Windows suite, cross-built and run by CTest under Wine.
+windows-test: windows
+	cmake --build $(WINDOWS_DIR) -j $(JOBS)
+	[ -d "$(WINE_PREFIX)" ] || bash tools/wine-prefix.sh "$(WINE_PREFIX)"
+	cd $(WINDOWS_DIR) && WINEPREFIX="$(WINE_PREFIX)" ctest --output-on-failure -j $(JOBS)
 
 configure: deps
 	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo

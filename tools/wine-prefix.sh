@@ -24,6 +24,7 @@ for file in tahoma.ttf tahomabd.ttf vgafix.fon vgasys.fon; do
     [ -f "$source/$file" ] || { echo "wine-prefix.sh: $source/$file missing; install fonts-wine" >&2; exit 1; }
 done
 
+mkdir -p "$(dirname "$prefix")"
 export WINEPREFIX="$prefix"
 WINEDEBUG=${WINEDEBUG:--all} wineboot -i
 # The fonts are read when the server starts: copy them once it has ended.
