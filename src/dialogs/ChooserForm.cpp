@@ -78,6 +78,7 @@ ChooserForm::ChooserForm(Form1& main, const QString& caption) : m_main(main)
     Label4 = new QLabel(QString::fromUtf8("Descargar más"), this);
     Label4->setObjectName(QStringLiteral("Label4"));
     Label4->setGeometry(twips::rect(120, 2520, 1095, 255));
+    fitCaption(*Label4, Command1->x());
     QPalette link = Label4->palette();
     link.setColor(QPalette::WindowText, QColor(fromBgr(0x00FF0000)));
     Label4->setPalette(link);

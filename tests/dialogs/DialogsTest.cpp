@@ -12,6 +12,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -119,7 +120,8 @@ TEST_F(Dialogs, CategoryChooserDescribesAsStoredLinksAndSwitches)
 
 // Tab and Shift+Tab walk both choosers' controls in order and round again. A
 // comment box that takes Tab as typing (which its restore undoes) keeps the
-// focus, so "Aplicar" could only be reached backwards.
+// focus, so "Aplicar" could only be reached backwards. The link below the
+// list must read whole in whatever face the system gives.
 TEST_F(Dialogs, ChoosersTabThroughTheirControlsBothWays)
 {
     form->mnuskins->trigger();
@@ -140,6 +142,9 @@ TEST_F(Dialogs, ChoosersTabThroughTheirControlsBothWays)
         EXPECT_EQ(walked.toStdString(),
                   "List1 Text1 Command1 Command2 List1 Command2 Command1 Text1 List1");
         EXPECT_EQ(chooser->Text1->toPlainText(), comment);
+        // The link is read whole in the face the system gives.
+        const QLabel* link = chooser->Label4;
+        EXPECT_LE(QFontMetrics(link->font()).horizontalAdvance(link->text()), link->width());
     }
 }
 
