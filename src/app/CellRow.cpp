@@ -88,6 +88,10 @@ void CellRow::paintEvent(QPaintEvent*)
         const qreal inset =
             onDevicePixel((cellWidth - metrics.horizontalAdvance(character)) / 2, ratio);
         const qreal left = onDevicePixel(qreal(i) * cellWidth, ratio);
-        painter.drawText(QPointF(left + inset, baseline), character);
+        // A sixteenth of a device pixel to the right: a whole device pixel
+        // given in logical pixels can land a hair short of it, and an engine
+        // that snaps glyphs down (GDI's) then drew the letter a pixel into
+        // the cell on its left.
+        painter.drawText(QPointF(left + inset + 1.0 / 16 / ratio, baseline), character);
     }
 }

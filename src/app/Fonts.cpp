@@ -20,6 +20,23 @@ void registerWhereMissing(const QString& family, std::initializer_list<const cha
         QFontDatabase::addApplicationFont(QString::fromLatin1(wineFontFolder) + file);
 }
 
+// The system's fixed-pitch face. Where it is missing (a Windows without Courier
+// New) the face standing in for it may be a proportional serif one, whose
+// letters leave their cells: then the first scalable fixed-pitch family.
+QFont fixedPitchFace()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    if (QFontInfo(font).fixedPitch())
+        return font;
+    const QStringList families = QFontDatabase::families();
+    const auto found = std::find_if(families.begin(), families.end(), [](const QString& family) {
+        return QFontDatabase::isFixedPitch(family) && QFontDatabase::isSmoothlyScalable(family);
+    });
+    if (found != families.end())
+        font.setFamily(*found);
+    return font;
+}
+
 } // namespace
 
 void registerDesignFonts()
@@ -54,7 +71,7 @@ QFont cellFont(const QFont& wanted, qreal cellWidth, qreal ratio)
     // Fixedsys is a bitmap of one size, drawn unscaled on a scaled screen: there
     // a scalable face takes over, no larger than its cell, and bold like its
     // strokes unless the cells are too narrow to keep bold letters apart.
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont font = fixedPitchFace();
     font.setStyleHint(QFont::TypeWriter);
     font.setBold(cellWidth >= fixedsysCell.width());
     for (int pixels = fixedsysCell.height(); pixels > 1; --pixels) {

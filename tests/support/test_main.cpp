@@ -7,8 +7,15 @@
 int main(int argc, char** argv)
 {
     // Tests never need a display unless they ask for one (the smoke tests).
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+    // On Windows the offscreen platform has no fonts: there they draw on the
+    // platform the game does, which needs none.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+#ifdef Q_OS_WIN
+        qputenv("QT_QPA_PLATFORM", "windows");
+#else
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#endif
+    }
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     registerDesignFonts();
