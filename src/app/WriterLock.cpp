@@ -6,7 +6,11 @@
 #include <thread>
 
 #ifdef Q_OS_WIN
-#include <QLockFile>
+#include <QDir>
+
+#include <string>
+
+#include <windows.h>
 #else
 #include <cerrno>
 #include <fcntl.h>
@@ -23,25 +27,96 @@ constexpr std::chrono::milliseconds retryPause(5);
 
 #ifdef Q_OS_WIN
 
-// Windows keeps a file open by a dead process from nobody, and QLockFile
-// recognises a lock whose process is gone.
+namespace {
+
+struct HandleCloser {
+    void operator()(HANDLE handle) const { ::CloseHandle(handle); }
+};
+using FileHandle = std::unique_ptr<void, HandleCloser>;
+
+constexpr DWORD shareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+// Leaves GetLastError() as CreateFileW set it.
+FileHandle openShared(const std::wstring& path, DWORD access, DWORD disposition)
+{
+    const HANDLE handle = ::CreateFileW(path.c_str(), access, shareAll, nullptr, disposition,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+    return FileHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
+}
+
+bool sameFile(HANDLE opened, const std::wstring& path)
+{
+    const FileHandle named = openShared(path, 0, OPEN_EXISTING);
+    BY_HANDLE_FILE_INFORMATION openedInfo{};
+    BY_HANDLE_FILE_INFORMATION namedInfo{};
+    return named && ::GetFileInformationByHandle(opened, &openedInfo) &&
+           ::GetFileInformationByHandle(named.get(), &namedInfo) &&
+           openedInfo.dwVolumeSerialNumber == namedInfo.dwVolumeSerialNumber &&
+           openedInfo.nFileIndexHigh == namedInfo.nFileIndexHigh &&
+           openedInfo.nFileIndexLow == namedInfo.nFileIndexLow;
+}
+
+// A lock file that is being removed refuses to be opened until its last
+// handle closes, and one opened without sharing (by an older copy of the game)
+// until it is closed: both are waited for. A folder that cannot be written is
+// not.
+bool openIsBusy(DWORD error, const std::wstring& path)
+{
+    if (error == ERROR_SHARING_VIOLATION)
+        return true;
+    return error == ERROR_ACCESS_DENIED &&
+           (::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES ||
+            ::GetLastError() == ERROR_ACCESS_DENIED);
+}
+
+} // namespace
+
+// A LockFileEx lock on the lock file: Windows drops it when its holder dies,
+// so a killed writer leaves at most an unlocked file that the next writer
+// takes. QLockFile instead takes the file of a writer killed before it wrote
+// its process id, or one naming an id in use again, for a held lock until it
+// is 30 seconds old.
 struct WriterLock::Holder {
-    explicit Holder(const QString& path) : lock(path) {}
-    QLockFile lock;
+    std::wstring path;
+    FileHandle file;
+
+    ~Holder()
+    {
+        // Removed while still locked, so that no one can take a lock on a file
+        // that is no longer the lock file.
+        ::DeleteFileW(path.c_str());
+        OVERLAPPED start{};
+        ::UnlockFileEx(file.get(), 0, 1, 0, &start);
+    }
 };
 
 WriterLock::WriterLock(const QString& file, std::chrono::milliseconds timeout)
 {
-    auto holder = std::make_unique<Holder>(file + QStringLiteral(".lck"));
+    const std::wstring path =
+        QDir::toNativeSeparators(file + QStringLiteral(".lck")).toStdWString();
     const QDeadlineTimer deadline(timeout);
-    // tryLock(timeout) waits ever longer between attempts, so a writer that
-    // locks again at once could starve another: try at a steady pace.
-    while (!holder->lock.tryLock(0)) {
-        if (holder->lock.error() != QLockFile::LockFailedError || deadline.hasExpired())
+    for (;;) {
+        FileHandle lockFile = openShared(path, GENERIC_READ | GENERIC_WRITE, OPEN_ALWAYS);
+        if (!lockFile) {
+            if (!openIsBusy(::GetLastError(), path) || deadline.hasExpired())
+                return;
+            std::this_thread::sleep_for(retryPause);
+            continue;
+        }
+        OVERLAPPED start{};
+        if (::LockFileEx(lockFile.get(), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1,
+                         0, &start)) {
+            // The holder before us may have removed the file we opened.
+            if (sameFile(lockFile.get(), path)) {
+                m_holder.reset(new Holder{path, std::move(lockFile)});
+                return;
+            }
+            continue;
+        }
+        if (::GetLastError() != ERROR_LOCK_VIOLATION || deadline.hasExpired())
             return;
         std::this_thread::sleep_for(retryPause);
     }
-    m_holder = std::move(holder);
 }
 
 #else

@@ -5,9 +5,9 @@
 #include <chrono>
 #include <memory>
 
-// Serialises the writers of one file across processes, through the lock file
-// "<file>.lck", which exists only while a writer holds it. A writer that is
-// killed never blocks the next one for long.
+// Serialises the writers of one file across processes, through a lock of the
+// system on the file "<file>.lck", which a writer removes when done. The lock
+// dies with its holder: what a killed writer leaves blocks no one.
 class WriterLock {
 public:
     // Waits at most `timeout` for the lock; held() tells whether it came.

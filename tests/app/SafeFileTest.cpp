@@ -3,9 +3,11 @@
 #include "app/Module1.h"
 #include "support/TempAppFolder.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSysInfo>
 
 #include <gtest/gtest.h>
 
@@ -48,6 +50,33 @@ TEST(SafeFile, WriterKilledAtAnyMomentLeavesTheOldOrTheNewFile)
     ASSERT_TRUE(app.exists("datos.ini.lck"));
     EXPECT_TRUE(EscribirIni(app.programPath("datos.ini"), "Datos", "Cuenta", "2"));
     EXPECT_EQ(app.entries(), QStringList{"datos.ini"});
+}
+
+// Would catch a lock file that a killed writer left (empty, or naming a
+// process id that a running program has taken since) being taken for a held
+// lock, so that writes fail until it is old enough, or staying behind after
+// the next write; with accents in the names.
+TEST(SafeFile, LockFileOfAKilledWriterNeitherBlocksNorStays)
+{
+    const QByteArray running = QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+                               QCoreApplication::applicationName().toUtf8() + '\n' +
+                               QSysInfo::machineHostName().toUtf8() + "\n\n";
+    const struct {
+        const char* left;
+        QByteArray lock;
+    } cases[] = {
+        {"empty", ""},
+        {"naming a running program", running},
+    };
+    for (const auto& [left, lock] : cases) {
+        SCOPED_TRACE(left);
+        TempAppFolder app;
+        app.write("Categorías/Ñandú.ini.lck", lock);
+        const ProgramPath file = app.programPath("Categorías/Ñandú.ini");
+        EXPECT_TRUE(EscribirIni(file, "Datos", "Cuenta", "3"));
+        EXPECT_EQ(LeerIni(file, "Datos", "Cuenta"), QStringLiteral("3"));
+        EXPECT_EQ(app.entries("Categorías"), QStringList{"Ñandú.ini"});
+    }
 }
 
 // Would catch a moment, while two processes write one file, at which a
