@@ -3,14 +3,21 @@
 #include "app/Module1.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
-#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+// After windows.h, which they need.
+#include <htmlhelp.h>
+#include <shellapi.h>
+#else
+#include <QDesktopServices>
+#include <QProcess>
 #include <QUrl>
+#endif
 
 void Platform::reportSaveFailure(QWidget* parent)
 {
@@ -50,6 +57,33 @@ QString DesktopPlatform::inputBox(QWidget* parent, const QString& prompt, const 
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
+#ifdef Q_OS_WIN
+
+namespace {
+
+HWND windowOf(QWidget* owner)
+{
+    return owner ? reinterpret_cast<HWND>(owner->window()->winId()) : nullptr;
+}
+
+} // namespace
+
+void DesktopPlatform::openLink(QWidget* owner, const QString& target)
+{
+    ShellExecuteW(windowOf(owner), L"open", reinterpret_cast<const wchar_t*>(target.utf16()),
+                  nullptr, nullptr, SW_SHOW);
+}
+
+void DesktopPlatform::openHelp(QWidget* owner, const QString& file)
+{
+    // Ours, not one of that name in the working folder, which may be another program's.
+    const QString path = QDir::toNativeSeparators(
+        QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(file));
+    HtmlHelpW(windowOf(owner), reinterpret_cast<const wchar_t*>(path.utf16()), HH_DISPLAY_TOPIC, 0);
+}
+
+#else
+
 void DesktopPlatform::openLink(QWidget*, const QString& target)
 {
     QDesktopServices::openUrl(QUrl(target));
@@ -57,15 +91,9 @@ void DesktopPlatform::openLink(QWidget*, const QString& target)
 
 void DesktopPlatform::openHelp(QWidget*, const QString& file)
 {
-    const QDir programFolder(QCoreApplication::applicationDirPath());
-#ifdef Q_OS_WIN
-    // Windows opens compiled help files in its own HTML Help viewer.
-    // Ours first: another program's file of that name may lie in the working folder.
-    const QString own = programFolder.filePath(file);
-    const QString found = QFileInfo::exists(own) ? own : file;
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(found).absoluteFilePath()));
-#else
     // Our viewer runs as a process of its own, so it stays open like the Windows one.
+    const QDir programFolder(QCoreApplication::applicationDirPath());
     QProcess::startDetached(programFolder.filePath(QStringLiteral("palabrino-ayuda")), {file});
-#endif
 }
+
+#endif

@@ -32,7 +32,8 @@ private:
 void guardarIni(Platform& platform, QWidget* parent, const ProgramPath& file,
                 const QString& section, const QString& key, const QString& value);
 
-// The real desktop: Qt's dialogs and QDesktopServices.
+// The real desktop: Qt's dialogs; links and help through the shell and HTML
+// Help on Windows, through QDesktopServices and our own viewer elsewhere.
 class DesktopPlatform : public Platform {
 public:
     void messageBox(QWidget* parent, const QString& title, const QString& text) override;
