@@ -58,7 +58,7 @@ int main(int argc, char** argv)
     for (int code : {'S', 'T', 'R', 'N', 'L'})
         form1.Command3_Click(static_cast<std::int16_t>(code));
     save(form1, out + "/form1-playing.png");
-    for (int code = 'B'; code <= 'Z' && !form1.terminada(); ++code)
+    for (int code = 'B'; code <= 'Z' && !form1.game().over(); ++code)
         form1.Command3_Click(static_cast<std::int16_t>(code));
     save(form1, out + "/form1-lost.png");
     if (Form2* result = form1.form2.existing())

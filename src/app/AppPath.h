@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLatin1String>
 #include <QString>
 
 #include <optional>
@@ -21,6 +22,12 @@ ProgramPath joinPath(const QString& folder, const QString& name);
 
 // The settings file of an application folder: folder + "\datos.ini".
 ProgramPath settingsFile(const QString& appFolder);
+// Its one section and the choices it keeps.
+namespace settings {
+constexpr QLatin1String section("Config");
+constexpr QLatin1String category("Categoria");
+constexpr QLatin1String skin("Skin");
+} // namespace settings
 
 // True when `name`, put below a folder, names an entry of that folder: no
 // separator, not "." or "..", no NUL. Categories and skins are chosen by

@@ -1,5 +1,6 @@
 #include "app/Controls.h"
 
+#include "app/Colors.h"
 #include "app/Twips.h"
 
 #include <QFontMetricsF>
@@ -21,6 +22,13 @@ const QPixmap& onScreen(const QImage& picture, QPixmap& converted)
 }
 
 } // namespace
+
+void setColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette palette = widget.palette();
+    palette.setColor(role, colour);
+    widget.setPalette(palette);
+}
 
 LineControl::LineControl(QWidget* parent, int x1, int y1, int x2, int y2) : QWidget(parent)
 {
@@ -57,9 +65,7 @@ ShapeControl::ShapeControl(QWidget* parent, const QRect& pixels, const QColor& f
     : QWidget(parent)
 {
     setGeometry(pixels);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, fill);
-    setPalette(colours);
+    setColour(*this, QPalette::Window, fill);
     setAutoFillBackground(true);
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }

@@ -8,6 +8,9 @@
 
 // Small controls of the design that Qt has no widget for.
 
+// Gives one role of the widget's palette a new colour.
+void setColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour);
+
 // A one-pixel line between two points given in twips of the parent's client area.
 class LineControl : public QWidget {
 public:

@@ -23,7 +23,8 @@ Form1::Form1(const QString& appFolder, Platform& platform)
     : form2([this] { return new Form2(m_appFolder, Command2); }),
       form3([this] { return new Form3(*this); }), form4([this] { return new Form4(*this); }),
       form5([this] { return new Form5(*this); }), form6([this] { return new Form6(m_appFolder); }),
-      form7([] { return new Form7; }), m_appFolder(appFolder), m_platform(platform)
+      form7([] { return new Form7; }), m_appFolder(appFolder), m_platform(platform),
+      m_files(appFolder, [this] { m_platform.reportSaveFailure(this); }), m_game(m_files)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Palabrino v.2.0"));
@@ -36,9 +37,7 @@ Form1::Form1(const QString& appFolder, Platform& platform)
     m_client = new ClientArea(this);
     m_client->setObjectName(QStringLiteral("ClientArea"));
     m_client->setFixedSize(mainlayout::clientSize);
-    QPalette background = m_client->palette();
-    background.setColor(QPalette::Window, QColor(colors::formBackground));
-    m_client->setPalette(background);
+    setColour(*m_client, QPalette::Window, QColor(colors::formBackground));
     m_client->setAutoFillBackground(true);
     setCentralWidget(m_client);
 
@@ -66,7 +65,6 @@ void Form1::connectEvents()
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     Command2->installEventFilter(this);
     Text1->installEventFilter(this);
-    connect(Text1, &CellRow::textChanged, this, &Form1::describeGame);
     for (const auto& [index, key] : Command3)
         connect(key, &QPushButton::clicked, this, [this, index = index] { Command3_Click(index); });
     connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);

@@ -3,6 +3,9 @@
 #include "app/AppPath.h"
 #include "app/ControlArray.h"
 #include "app/FormSlot.h"
+#include "game/FolderFiles.h"
+#include "game/Game.h"
+#include "game/Guess.h"
 
 #include <QMainWindow>
 
@@ -60,11 +63,8 @@ public:
     FormSlot<Form6> form6;
     FormSlot<Form7> form7;
 
-    // Fields of the game in progress, for the windows and tests that read them
-    const QString& palabra() const { return Palabra; }
-    bool terminada() const { return Terminada; }
-    const QString& categoriaActual() const { return CategoriaActual; }
-    const QString& cuentaActual() const { return CuentaActual; }
+    // The game in progress, for the windows and tests that read it.
+    const Game& game() const { return m_game; }
 
     // Word area
     ShapeControl* Shape1 = nullptr;
@@ -97,7 +97,8 @@ public:
     // Picture area
     LineControl* Line5 = nullptr;
     ImageControl* Image1 = nullptr;
-    std::array<ImageControl*, 6> I{};
+    // The gallows at each number of failures, up to the one that loses.
+    std::array<ImageControl*, play::failuresToLose + 1> I{};
     QLineEdit* Text3 = nullptr;
 
     // Menu
@@ -146,41 +147,21 @@ private:
     void describeGame();
     void showHintWhenFocused(QEvent* event);
 
-    // New-game set-up
-    void resetGame();
-    bool chooseCategory();
-    // The next entry in upper case; fromStart deals 1A whatever the counter.
-    QString dealEntry(bool fromStart);
-    void showPhrase(const QString& phrase);
-    bool Modo() const;
-    void endEmptyGame(const QString& message);
-
-    ProgramPath settingsFile() const;
-    ProgramPath categoryFile() const;
-    void guardar(const ProgramPath& file, const QString& section, const QString& key,
-                 const QString& value);
-    void showScores();
-
-    // Game play
-    void countFailure();
+    // Showing the game in progress
+    void showDigitKeys();
+    void showGame();
+    void showMove(Outcome outcome);
+    void showLoss();
     void showResult(const ImageControl& picture);
     void centreForm2();
-    void countInStatistics(const QString& key);
 
     QString m_appFolder;
     Platform& m_platform;
     ClientArea* m_client = nullptr;
 
-    // Fields of the game in progress
-    QString Palabra;
-    std::int16_t Fallos = 0;
-    bool Terminada = false;
-    QString CuentaActual;
     bool SkinCargado = false;
-    QString CategoriaActual;
     std::int16_t Colocada = 0;
 
-    // The numbers the score labels show
-    double m_score = 0;
-    double m_total = 0;
+    FolderFiles m_files;
+    Game m_game;
 };

@@ -4,6 +4,7 @@
 #include "app/Controls.h"
 #include "app/Form1.h"
 #include "game/Guess.h"
+#include "words/Keyboard.h"
 #include "words/Phrase.h"
 
 #include <QFocusEvent>
@@ -28,7 +29,7 @@ void Form1::nameControls()
     Label3->setAccessibleName(QStringLiteral("Caracteres jugados"));
     Image1->setAccessibleName(QStringLiteral("Horca"));
     for (const auto& [index, key] : Command3) {
-        const bool digit = play::isDigit(index);
+        const bool digit = keyboard::isDigit(index);
         key->setAccessibleName((digit ? QStringLiteral("Número ") : QStringLiteral("Letra ")) +
                                key->text());
     }
@@ -36,11 +37,12 @@ void Form1::nameControls()
 
 void Form1::describeGame()
 {
-    QString phrase = phrase::spoken(Text1->text(), Label9->text());
-    if (!Label10->toolTip().isEmpty())
-        phrase += QStringLiteral(". ") + Label10->toolTip();
+    QString phrase = phrase::spoken(m_game.display(), m_game.dashes());
+    if (!m_game.hint().isEmpty())
+        phrase += QStringLiteral(". ") + m_game.hint();
     Text1->setAccessibleDescription(phrase);
-    Image1->setAccessibleDescription(QStringLiteral("%1 fallos de 5").arg(Fallos));
+    Image1->setAccessibleDescription(
+        QStringLiteral("%1 fallos de %2").arg(m_game.failures()).arg(play::failuresToLose));
     // A label's name is all a reader says of it: the value goes in the description.
     for (QLabel* value : {Label6, Label8, Label4, Label3})
         value->setAccessibleDescription(value->text());

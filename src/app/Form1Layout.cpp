@@ -6,7 +6,7 @@
 #include "app/Form1.h"
 #include "app/MainLayout.h"
 #include "app/Twips.h"
-#include "game/Guess.h"
+#include "words/Keyboard.h"
 
 #include <QAction>
 #include <QLabel>
@@ -43,13 +43,6 @@ Button* button(QWidget* parent, const char* name, const QString& caption, int le
     return control;
 }
 
-void setButtonColour(QPushButton* control, QRgb colour)
-{
-    QPalette colours = control->palette();
-    colours.setColor(QPalette::Button, QColor(colour));
-    control->setPalette(colours);
-}
-
 } // namespace
 
 void Form1::createWordArea()
@@ -67,9 +60,7 @@ void Form1::createWordArea()
     Text1->setGeometry(twips::rect(165, 180, lineWidth, 225));
     Text1->setFont(fixedsys());
     Text1->setFocusPolicy(Qt::TabFocus);
-    QPalette display = Text1->palette();
-    display.setColor(QPalette::Window, Qt::white);
-    Text1->setPalette(display);
+    setColour(*Text1, QPalette::Window, Qt::white);
     Text1->setAutoFillBackground(true);
 
     Label9 = named(new CellRow(m_client, twips::toPixels(lineWidth)), "Label9");
@@ -101,16 +92,16 @@ void Form1::createKeyboard()
             auto* control = button<KeyButton>(m_client, "Command3", QString(QChar(code)), left, top,
                                               255, 255, font);
             control->setProperty("Index", code);
-            if (play::isVowel(code))
-                setButtonColour(control, colors::vowelButton);
-            else if (play::isDigit(code))
-                setButtonColour(control, colors::digitButton);
+            if (keyboard::isVowel(code))
+                setColour(*control, QPalette::Button, QColor(colors::vowelButton));
+            else if (keyboard::isDigit(code))
+                setColour(*control, QPalette::Button, QColor(colors::digitButton));
             Command3.add(code, control);
             left += 240;
         }
     };
-    addRow(play::upperKeys, 120, 960);
-    addRow(play::lowerKeys, 240, 1200);
+    addRow(keyboard::upperKeys, 120, 960);
+    addRow(keyboard::lowerKeys, 240, 1200);
 }
 
 void Form1::createScoreRow()
@@ -192,9 +183,9 @@ void Form1::setTabOrder()
 {
     // "Nueva Partida" comes first, so it holds the focus when the window opens.
     QList<QWidget*> order{Command2, Text1};
-    for (const int code : play::upperKeys)
+    for (const int code : keyboard::upperKeys)
         order.append(&Command3(code));
-    for (const int code : play::lowerKeys)
+    for (const int code : keyboard::lowerKeys)
         order.append(&Command3(code));
     order.append({Command4, Command1});
     for (qsizetype n = 1; n < order.size(); ++n)

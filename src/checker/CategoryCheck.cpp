@@ -2,7 +2,7 @@
 
 #include "app/Cp1252.h"
 #include "checker/IniScan.h"
-#include "game/Guess.h"
+#include "words/Keyboard.h"
 #include "words/Phrase.h"
 
 #include <QRegularExpression>
@@ -144,7 +144,7 @@ private:
         QString unbuttoned;
         for (qsizetype p = 0; p < shown.size(); ++p) {
             const QChar c = shown[p];
-            if (display[p] != c && !play::hasKey(c) && !unbuttoned.contains(c))
+            if (display[p] != c && !keyboard::hasKey(c) && !unbuttoned.contains(c))
                 unbuttoned += c;
         }
         if (!unbuttoned.isEmpty()) {

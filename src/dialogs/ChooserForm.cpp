@@ -2,6 +2,7 @@
 
 #include "app/AppIcon.h"
 #include "app/Colors.h"
+#include "app/Controls.h"
 #include "app/Fonts.h"
 #include "app/Form1.h"
 #include "app/MailLink.h"
@@ -62,9 +63,7 @@ ChooserForm::ChooserForm(Form1& main, const QString& caption) : m_main(main)
     Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // A typed Tab would be undone at once and keep the focus here.
     Text1->setTabChangesFocus(true);
-    QPalette face = Text1->palette();
-    face.setColor(QPalette::Base, face.color(QPalette::Button));
-    Text1->setPalette(face);
+    setColour(*Text1, QPalette::Base, Text1->palette().color(QPalette::Button));
 
     const auto button = [this](const char* name, const char* caption, int left) {
         auto* control = new QPushButton(QString::fromUtf8(caption), this);
@@ -79,9 +78,7 @@ ChooserForm::ChooserForm(Form1& main, const QString& caption) : m_main(main)
     Label4->setObjectName(QStringLiteral("Label4"));
     Label4->setGeometry(twips::rect(120, 2520, 1095, 255));
     fitCaption(*Label4, Command1->x());
-    QPalette link = Label4->palette();
-    link.setColor(QPalette::WindowText, QColor(fromBgr(0x00FF0000)));
-    Label4->setPalette(link);
+    setColour(*Label4, QPalette::WindowText, QColor(fromBgr(0x00FF0000)));
     Label4->setCursor(pointer(":/cursors/globo.png"));
 
     Label3->installEventFilter(this);

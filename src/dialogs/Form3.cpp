@@ -20,13 +20,6 @@ namespace {
 
 constexpr QRgb hover = fromBgr(0x00A76941);
 
-void setTextColour(QLabel* label, QRgb colour)
-{
-    QPalette text = label->palette();
-    text.setColor(QPalette::WindowText, QColor(colour));
-    label->setPalette(text);
-}
-
 } // namespace
 
 Form3::Form3(Form1& main) : m_main(main)
@@ -34,9 +27,7 @@ Form3::Form3(Form1& main) : m_main(main)
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(QStringLiteral("Acerca de..."));
     setFixedSize(twips::toPixels(3255), twips::toPixels(2325));
-    QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(hover));
-    setPalette(background);
+    setColour(*this, QPalette::Window, QColor(hover));
     setAutoFillBackground(true);
 
     const auto label = [this](const QString& text, const QRect& rect, const QFont& font,
@@ -45,7 +36,7 @@ Form3::Form3(Form1& main) : m_main(main)
         control->setGeometry(rect);
         control->setFont(font);
         control->setAlignment(alignment | Qt::AlignTop);
-        setTextColour(control, colour);
+        setColour(*control, QPalette::WindowText, QColor(colour));
         return control;
     };
 
@@ -157,6 +148,6 @@ void Form3::Mail_MouseMove() { colourLinks(qRgb(0, 0, 0), hover); }
 
 void Form3::colourLinks(QRgb web, QRgb mail)
 {
-    setTextColour(Label1, web);
-    setTextColour(Mail, mail);
+    setColour(*Label1, QPalette::WindowText, QColor(web));
+    setColour(*Mail, QPalette::WindowText, QColor(mail));
 }

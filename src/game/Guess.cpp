@@ -1,22 +1,6 @@
 #include "game/Guess.h"
 
-#include <algorithm>
-
 namespace play {
-
-bool hasKey(QChar c)
-{
-    const int code = c.unicode();
-    return std::ranges::find(upperKeys, code) != upperKeys.end() ||
-           std::ranges::find(lowerKeys, code) != lowerKeys.end();
-}
-
-bool isVowel(int code)
-{
-    return code == 'A' || code == 'E' || code == 'I' || code == 'O' || code == 'U';
-}
-
-bool isDigit(int code) { return code >= '0' && code <= '9'; }
 
 Reveal reveal(const QString& display, const QString& phrase, QChar c)
 {

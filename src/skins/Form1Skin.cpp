@@ -1,5 +1,6 @@
 // Loading the current skin into the main window and the result window.
 #include "app/AppPath.h"
+#include "app/Colors.h"
 #include "app/Controls.h"
 #include "app/Form1.h"
 #include "app/Module1.h"
@@ -23,11 +24,8 @@ void Form1::CargarSkin()
         m_client->setBackground(*background);
 
     if (const std::optional<QRgb> colour = skins::textColour(red, green, blue)) {
-        for (QLabel* label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8}) {
-            QPalette text = label->palette();
-            text.setColor(QPalette::WindowText, QColor(*colour));
-            label->setPalette(text);
-        }
+        for (QLabel* label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label8})
+            setColour(*label, QPalette::WindowText, QColor(*colour));
     }
 
     for (std::size_t n = 0; n < I.size(); ++n)

@@ -3,6 +3,7 @@
 #include "app/AppPath.h"
 #include "app/FolderListing.h"
 
+#include <QLatin1String>
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +12,20 @@
 
 // Where categories live and how their stored numbers are read.
 namespace categories {
+
+// The sections of a category file and their keys.
+namespace section {
+constexpr QLatin1String datos("Datos");
+constexpr QLatin1String contenido("Contenido");
+constexpr QLatin1String est("Est");
+} // namespace section
+namespace key {
+constexpr QLatin1String cuenta("Cuenta");
+constexpr QLatin1String modo("Modo");
+constexpr QLatin1String ganadas("Ganadas");
+constexpr QLatin1String perdidas("Perdidas");
+constexpr QLatin1String maxPunt("MaxPunt");
+} // namespace key
 
 // The folder of the category files: folder + "\Categorias".
 ProgramPath folder(const QString& appFolder);

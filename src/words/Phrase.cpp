@@ -1,7 +1,7 @@
 #include "words/Phrase.h"
 
 #include "app/Numbers.h"
-#include "game/Guess.h"
+#include "words/Keyboard.h"
 
 #include <QStringList>
 
@@ -57,7 +57,7 @@ Masked mask(const QString& phrase)
     for (const QChar ch : phrase) {
         masked.dashes.append(ch == ' ' ? ' ' : '-');
         masked.display.append(isShownFromStart(ch) ? ch : QChar(' '));
-        if (play::isDigit(ch.unicode()))
+        if (keyboard::isDigit(ch.unicode()))
             masked.hasDigit = true;
     }
     return masked;

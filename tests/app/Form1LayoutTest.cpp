@@ -2,8 +2,8 @@
 #include "app/Colors.h"
 #include "app/Fonts.h"
 #include "app/MainLayout.h"
-#include "game/Guess.h"
 #include "support/GameFixture.h"
+#include "words/Keyboard.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -39,7 +39,7 @@ TEST_F(Form1Layout, WindowStandsWhereItsLayoutSaysAndTabsThroughTheKeyboard)
     }
     EXPECT_EQ(at("Image1"), QRect(QPoint(0, twips::toPixels(gallowsTop)), gallowsSize));
 
-    EXPECT_EQ(form.Command3.size(), play::upperKeys.size() + play::lowerKeys.size());
+    EXPECT_EQ(form.Command3.size(), keyboard::upperKeys.size() + keyboard::lowerKeys.size());
     QRegion covered;
     for (const auto& [code, key] : form.Command3) {
         SCOPED_TRACE(code);
@@ -47,8 +47,8 @@ TEST_F(Form1Layout, WindowStandsWhereItsLayoutSaysAndTabsThroughTheKeyboard)
         EXPECT_FALSE(covered.contains(key->geometry().center()));
         covered += key->geometry();
         const QRgb colour = key->palette().color(QPalette::Button).rgb();
-        EXPECT_EQ(colour == colors::vowelButton, play::isVowel(code));
-        EXPECT_EQ(colour == colors::digitButton, play::isDigit(code));
+        EXPECT_EQ(colour == colors::vowelButton, keyboard::isVowel(code));
+        EXPECT_EQ(colour == colors::digitButton, keyboard::isDigit(code));
     }
     EXPECT_LT(covered.boundingRect().bottom(), labelRow(scoreTop).top());
     EXPECT_EQ(form.Command3.find(96), nullptr);

@@ -110,12 +110,12 @@ TEST_F(Dialogs, CategoryChooserDescribesAsStoredLinksAndSwitches)
         return LeerIni(folder.programPath("datos.ini"), "Config", "Categoria");
     };
     first->Command2->click();
-    EXPECT_EQ(form->palabra() + chosen(), "UNOPrueba");
+    EXPECT_EQ(form->game().phrase() + chosen(), "UNOPrueba");
     chooser()->Command1->click();
     EXPECT_EQ(form->form5.existing(), nullptr);
-    EXPECT_EQ(form->palabra() + chosen() + stored("Datos", "Cuenta"), "PERROAnimales0");
+    EXPECT_EQ(form->game().phrase() + chosen() + stored("Datos", "Cuenta"), "PERROAnimales0");
     chooser()->Command1->click();
-    EXPECT_EQ(form->palabra() + stored("Datos", "Cuenta", "Animales"), "PERRO1");
+    EXPECT_EQ(form->game().phrase() + stored("Datos", "Cuenta", "Animales"), "PERRO1");
 }
 
 // Tab and Shift+Tab walk both choosers' controls in order and round again. A

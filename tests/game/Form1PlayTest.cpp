@@ -49,7 +49,7 @@ protected:
     }
     QString seen(const QString& verb, const QString& rest)
     {
-        const QString category = form ? form->categoriaActual() : QString();
+        const QString category = form ? form->game().category() : QString();
         if (verb == "lee")
             return cp1252::decode(folder.read(rest)).trimmed().replace("\r\n", " | ");
         if (verb == "cierra") {

@@ -129,14 +129,14 @@ void playThrough(const BadFolderCase& badCase)
         if (badCase.kind == "full disk")
             full.emplace();
         Form1 form(folder.path(), platform);
-        EXPECT_EQ(form.palabra(), badCase.phrase);
+        EXPECT_EQ(form.game().phrase(), badCase.phrase);
         // E at no points shows the no-points picture.
         for (const char key : {'S', 'E', 'L'})
             form.Command3(key).click();
-        platform.answers.push_back(form.palabra());
+        platform.answers.push_back(form.game().phrase());
         form.Command4->click();
-        EXPECT_TRUE(form.terminada());
-        played = form.categoriaActual();
+        EXPECT_TRUE(form.game().over());
+        played = form.game().category();
         form.close();
     }
 

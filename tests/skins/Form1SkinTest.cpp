@@ -138,7 +138,8 @@ TEST_F(Form1Skin, ChooserListsTwentySkinsAndApplyingKeepsTheGame)
     chooser().Command1->click();
     EXPECT_EQ(LeerIni(folder.programPath("datos.ini"), "Config", "Skin"), "Azul");
     EXPECT_EQ(colourOf(form->Image1), QColor(0, 0, 200).darker(140).rgb());
-    EXPECT_EQ(shown("Label4") + '|' + shown("Label3") + '|' + form->palabra(), "2|B  C  |UNO");
+    EXPECT_EQ(shown("Label4") + '|' + shown("Label3") + '|' + form->game().phrase(),
+              "2|B  C  |UNO");
     EXPECT_EQ(form->form4.existing(), nullptr);
 
     QDir(folder.nativeFile("Skins")).removeRecursively();
