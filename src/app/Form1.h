@@ -152,7 +152,8 @@ private:
     void showGame();
     void showMove(Outcome outcome);
     void showLoss();
-    void showResult(const ImageControl& picture);
+    // Shows a result picture, named for screen readers.
+    void showResult(const ImageControl& picture, const QString& spokenName);
     void centreForm2();
 
     QString m_appFolder;

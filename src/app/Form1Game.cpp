@@ -79,9 +79,8 @@ void Form1::Command3_Click(std::int16_t Index)
     if (outcome == Outcome::Ignored)
         return;
     if (outcome == Outcome::NoPoints) {
-        form2.get().setAccessibleName(QStringLiteral("Sin puntos: las vocales cuestan %1 puntos")
-                                          .arg(numberText(play::vowelPrice)));
-        showResult(*form2.get().Pun);
+        showResult(*form2.get().Pun, QStringLiteral("Sin puntos: las vocales cuestan %1 puntos")
+                                         .arg(numberText(play::vowelPrice)));
         return;
     }
     showGame();
@@ -104,28 +103,15 @@ void Form1::Imagen()
     Image1->setPicture(I[stage]->picture());
 }
 
-void Form1::showLoss()
-{
-    Form2& result = form2.get();
-    result.Image1->setPicture(result.Per->picture());
-    result.setAccessibleName(QStringLiteral("Has perdido"));
-    centreForm2();
-    form2.show();
-}
+void Form1::showLoss() { showResult(*form2.get().Per, QStringLiteral("Has perdido")); }
 
-void Form1::Haganado()
-{
-    Form2& result = form2.get();
-    result.Image1->setPicture(result.Gan->picture());
-    result.setAccessibleName(QStringLiteral("Has ganado"));
-    centreForm2();
-    form2.show();
-}
+void Form1::Haganado() { showResult(*form2.get().Gan, QStringLiteral("Has ganado")); }
 
-void Form1::showResult(const ImageControl& picture)
+void Form1::showResult(const ImageControl& picture, const QString& spokenName)
 {
     Form2& result = form2.get();
     result.Image1->setPicture(picture.picture());
+    result.setAccessibleName(spokenName);
     centreForm2();
     form2.show();
 }
