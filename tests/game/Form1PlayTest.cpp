@@ -1,9 +1,8 @@
 #include "app/Controls.h"
-#include "app/Cp1252.h"
 #include "support/DataFile.h"
 #include "support/GameFixture.h"
+#include "support/Transcript.h"
 
-#include <QDir>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QTest>
@@ -30,12 +29,9 @@ protected:
     // that shows nothing.
     QString step(const QString& verb, const QString& rest)
     {
-        if (verb == "archivo")
-            folder.write(rest.section(" = ", 0, 0),
-                         cp1252::encode(rest.section(" = ", 1).replace(" | ", "\r\n") + "\r\n"));
-        else if (verb == "carpeta")
-            QDir().mkpath(folder.nativeFile(rest));
-        else if (verb == "abre")
+        if (fileStep(folder, verb, rest))
+            return {};
+        if (verb == "abre")
             start();
         else if (verb == "nueva")
             form->Command2->click();
@@ -137,19 +133,9 @@ protected:
 TEST_F(Form1Play, ScriptedGamesShowTheirTranscript)
 {
     const QString expected = QString::fromUtf8(dataFile("ventana.txt"));
-    const QStringList lines = expected.split(u'\n');
-    QStringList seen;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        seen << lines[i];
-        if (!lines[i].startsWith("> "))
-            continue;
-        const QString outcome = step(lines[i].section(u' ', 1, 1), lines[i].section(u' ', 2));
-        if (!outcome.isNull()) {
-            seen << outcome;
-            ++i;
-        }
-    }
-    EXPECT_EQ(seen.join(u'\n').toStdString(), expected.toStdString());
+    const QString seen = playTranscript(
+        expected, [this](const QString& verb, const QString& rest) { return step(verb, rest); });
+    EXPECT_EQ(seen.toStdString(), expected.toStdString());
 }
 
 // The result window stands centred over the main window.

@@ -4,6 +4,7 @@
 #include "game/FolderFiles.h"
 #include "support/DataFile.h"
 #include "support/TempAppFolder.h"
+#include "support/Transcript.h"
 #include "words/CategoryFiles.h"
 
 #include <QDir>
@@ -22,18 +23,12 @@ public:
     // that shows nothing.
     QString step(const QString& verb, const QString& rest)
     {
-        if (verb == "archivo")
-            folder.write(rest.section(" = ", 0, 0),
-                         cp1252::encode(rest.section(" = ", 1).replace(" | ", "\r\n") + "\r\n"));
-        else if (verb == "carpeta")
-            QDir().mkpath(folder.nativeFile(rest));
-        else if (verb == "borra")
+        if (fileStep(folder, verb, rest))
+            return {};
+        if (verb == "borra")
             QDir(folder.nativeFile(rest)).removeRecursively();
-        else if (verb == "abre") {
-            game = std::make_unique<Game>(files);
-            deal();
-        } else if (verb == "nueva")
-            deal();
+        else if (verb == "abre" || verb == "nueva")
+            deal(verb == "abre");
         else
             return withNotes(seen(verb, rest));
         return {};
@@ -73,8 +68,11 @@ private:
                  outcomes.isEmpty() ? "-" : outcomes.join(u' '));
     }
 
-    void deal()
+    // A program started afresh keeps nothing of the last one.
+    void deal(bool started)
     {
+        if (started)
+            game = std::make_unique<Game>(files);
         const Dealt dealt = game->deal();
         if (dealt == Dealt::NoCategory)
             notes << "sin categorías";
@@ -127,19 +125,9 @@ private:
 TEST(Game, ScriptedGamesShowTheirTranscript)
 {
     const QString expected = QString::fromUtf8(dataFile("partidas.txt"));
-    const QStringList lines = expected.split(u'\n');
     Transcript transcript;
-    QStringList seen;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        seen << lines[i];
-        if (!lines[i].startsWith("> "))
-            continue;
-        const QString outcome =
-            transcript.step(lines[i].section(u' ', 1, 1), lines[i].section(u' ', 2));
-        if (!outcome.isNull()) {
-            seen << outcome;
-            ++i;
-        }
-    }
-    EXPECT_EQ(seen.join(u'\n').toStdString(), expected.toStdString());
+    const QString seen = playTranscript(expected, [&](const QString& verb, const QString& rest) {
+        return transcript.step(verb, rest);
+    });
+    EXPECT_EQ(seen.toStdString(), expected.toStdString());
 }
