@@ -26,11 +26,17 @@ PACKAGES := cmake g++ make pkg-config \
 # the X server its tests draw on under Wine and the keyboard they play with.
 WINDOWS_PACKAGES := cmake ninja-build qt6-base-dev qt6-base-dev-tools fp-utils xvfb \
                     x11-xkb-utils xdotool \
-                    g++-mingw-w64-x86-64-posix googletest wine64 fonts-wine
+                    g++-mingw-w64-x86-64-posix googletest wine64 fonts-wine \
+                    xz-utils dpkg-dev
 # The Wine prefix the Windows tests run in, with a Windows machine's fonts.
 WINE_PREFIX ?= $(HOME)/.cache/palabrino/wine
 WINDOWS_DIR ?= build-windows
-QT_MINGW ?= $(abspath $(CURDIR)/../shared/qt6-mingw)
+# The Qt for MinGW to build against: QT_MINGW if given, else the one shared
+# beside the repository, else the one tools/qt-mingw.sh builds once here.
+QT_MINGW_SHARED := $(abspath $(CURDIR)/../shared/qt6-mingw)
+QT_MINGW_CACHE := $(HOME)/.cache/palabrino/qt6-mingw
+QT_TOOLCHAIN := lib/cmake/Qt6/qt.toolchain.cmake
+QT_MINGW ?= $(if $(wildcard $(QT_MINGW_SHARED)/$(QT_TOOLCHAIN)),$(QT_MINGW_SHARED),$(QT_MINGW_CACHE))
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -60,10 +66,15 @@ windows-deps:
 	$(call install_missing,$(WINDOWS_PACKAGES))
 
 windows: windows-deps
-	@[ -f "$(QT_MINGW)/lib/cmake/Qt6/qt.toolchain.cmake" ] || \
-	    { echo "No Qt for MinGW at QT_MINGW='$(QT_MINGW)': name one with QT_MINGW=<prefix>"; exit 1; }
+	@if [ ! -f "$(QT_MINGW)/$(QT_TOOLCHAIN)" ]; then \
+	    if [ "$(QT_MINGW)" != "$(QT_MINGW_CACHE)" ]; then \
+	        echo "No Qt for MinGW at QT_MINGW='$(QT_MINGW)'"; exit 1; \
+	    fi; \
+	    echo "No Qt for MinGW found: building one into $(QT_MINGW_CACHE), once (about half an hour)"; \
+	    bash tools/qt-mingw.sh "$(QT_MINGW_CACHE)"; \
+	fi
 	cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release \
-	    -DCMAKE_TOOLCHAIN_FILE=$(QT_MINGW)/lib/cmake/Qt6/qt.toolchain.cmake \
+	    -DCMAKE_TOOLCHAIN_FILE=$(QT_MINGW)/$(QT_TOOLCHAIN) \
 	    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
 	cmake --build $(WINDOWS_DIR) --target windows_zip -j $(JOBS)
 
