@@ -1,8 +1,8 @@
 // A whole new game, and one guess, on the main window offscreen.
 #include "Categories.h"
 
-#include "app/Form1.h"
 #include "support/FakePlatform.h"
+#include "ui/Form1.h"
 
 #include <benchmark/benchmark.h>
 

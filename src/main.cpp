@@ -1,6 +1,6 @@
-#include "app/Fonts.h"
-#include "app/Form1.h"
-#include "app/Platform.h"
+#include "ui/Fonts.h"
+#include "ui/Form1.h"
+#include "ui/Platform.h"
 
 #include <QApplication>
 

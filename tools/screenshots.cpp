@@ -1,16 +1,16 @@
 // Renders every window of the game, as a player sees it, to PNG files:
 //   screenshots APP_FOLDER OUTPUT_FOLDER
 // Runs offscreen, on a copy of the application folder the caller provides.
-#include "app/Controls.h"
-#include "app/Fonts.h"
-#include "app/Form1.h"
-#include "app/Platform.h"
-#include "dialogs/Form3.h"
-#include "dialogs/Form5.h"
-#include "dialogs/Form6.h"
-#include "dialogs/Form7.h"
-#include "skins/Form2.h"
-#include "skins/Form4.h"
+#include "ui/Controls.h"
+#include "ui/Fonts.h"
+#include "ui/Form1.h"
+#include "ui/Form2.h"
+#include "ui/Form3.h"
+#include "ui/Form4.h"
+#include "ui/Form5.h"
+#include "ui/Form6.h"
+#include "ui/Form7.h"
+#include "ui/Platform.h"
 
 #include <QApplication>
 #include <QDir>

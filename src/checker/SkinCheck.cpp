@@ -1,11 +1,11 @@
 #include "checker/SkinCheck.h"
 
 #include "app/AppPath.h"
-#include "app/Colors.h"
 #include "app/MainLayout.h"
 #include "app/SafeFile.h"
 #include "checker/Contrast.h"
 #include "checker/IniScan.h"
+#include "skins/Colors.h"
 #include "skins/Picture.h"
 #include "skins/SkinNames.h"
 

@@ -1,7 +1,7 @@
 #include "skins/SkinColour.h"
 
-#include "app/Colors.h"
 #include "app/Numbers.h"
+#include "skins/Colors.h"
 
 #include <algorithm>
 

@@ -1,7 +1,6 @@
 #include "skins/SkinFiles.h"
 
 #include "app/AppPath.h"
-#include "app/Controls.h"
 #include "app/Module1.h"
 #include "app/SafeFile.h"
 #include "skins/Picture.h"
@@ -11,7 +10,7 @@ namespace skins {
 
 QString currentName(const QString& appFolder)
 {
-    return LeerIni(settingsFile(appFolder), QStringLiteral("Config"), QStringLiteral("Skin"));
+    return LeerIni(settingsFile(appFolder), settings::section, settings::skin);
 }
 
 ProgramPath folder(const QString& appFolder, const QString& name)
@@ -26,12 +25,6 @@ std::optional<QImage> loadPicture(const ProgramPath& file)
         return std::nullopt;
     const std::optional<QByteArray> bytes = safefile::readAll(*path, maxPictureBytes);
     return bytes ? pictureFrom(*bytes) : std::nullopt;
-}
-
-void loadInto(ImageControl& holder, const ProgramPath& file)
-{
-    if (const std::optional<QImage> picture = loadPicture(file))
-        holder.setPicture(*picture);
 }
 
 } // namespace skins

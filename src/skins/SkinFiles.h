@@ -8,8 +8,6 @@
 
 #include <optional>
 
-class ImageControl;
-
 // Where skins live and how their pictures are read.
 namespace skins {
 
@@ -22,8 +20,5 @@ ProgramPath folder(const QString& appFolder, const QString& name);
 // A picture read from its file (see pictureFrom); no value when the file is
 // missing, refused or unreadable.
 std::optional<QImage> loadPicture(const ProgramPath& file);
-// Puts the picture into the holder; one that cannot be read leaves the holder
-// with what it had.
-void loadInto(ImageControl& holder, const ProgramPath& file);
 
 } // namespace skins

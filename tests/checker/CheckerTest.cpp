@@ -1,5 +1,4 @@
 #include "checker/Comprobar.h"
-#include "skins/Form2.h" // GameFixture needs it whole
 #include "support/DataFile.h"
 #include "support/GameFixture.h"
 

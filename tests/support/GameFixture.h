@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/CellRow.h"
-#include "app/Form1.h"
-#include "skins/Form2.h"
 #include "support/FakePlatform.h"
 #include "support/TempAppFolder.h"
+#include "ui/CellRow.h"
+#include "ui/Form1.h"
+#include "ui/Form2.h"
 
 #include <QColor>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "app/Fonts.h"
+#include "ui/Fonts.h"
 
 #include <QApplication>
 
