@@ -7,7 +7,7 @@
 cmake_minimum_required(VERSION 3.25)
 set(may_include_app)
 set(may_include_words app)
-set(may_include_skins app)
+set(may_include_skins app game)
 set(may_include_game app words)
 set(may_include_checker app words skins game)
 set(may_include_ui app words skins game)

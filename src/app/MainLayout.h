@@ -28,9 +28,14 @@ constexpr int usedTitleTop = 1920;
 constexpr int usedTop = 2160;
 constexpr std::array<int, 3> labelRowTops = {scoreTop, usedTitleTop, usedTop};
 
+// The result window, which shows one result picture whole.
+constexpr int resultWidth = 4500;
+constexpr int resultHeight = 1500;
+
 // The same in logical pixels.
 constexpr QSize clientSize(twips::toPixels(clientWidth), twips::toPixels(clientHeight));
 constexpr QSize gallowsSize(twips::toPixels(clientWidth), twips::toPixels(gallowsHeight));
+constexpr QSize resultSize(twips::toPixels(resultWidth), twips::toPixels(resultHeight));
 constexpr QRect labelRow(int top)
 {
     return QRect(twips::toPixels(rowLeft), twips::toPixels(top), twips::toPixels(rowWidth),

@@ -20,7 +20,7 @@ namespace {
 
 using mainlayout::clientSize;
 using mainlayout::gallowsSize;
-constexpr QSize resultSize(300, 100);
+using mainlayout::resultSize;
 constexpr int cellWidth = 16;
 
 struct Located {
@@ -62,11 +62,12 @@ public:
 
     Findings run()
     {
-        const std::optional<QImage> background = picture(QStringLiteral("fondo.gif"), clientSize);
-        for (int n = 0; n <= 5; ++n)
-            picture(QStringLiteral("%1.gif").arg(n), gallowsSize);
-        for (const char* name : {"nopuntos.gif", "ganado.gif", "perdido.gif"})
-            picture(QString::fromLatin1(name), resultSize);
+        const std::optional<QImage> background = picture(skins::pictures::background, clientSize);
+        for (int n = 0; n < skins::pictures::gallowsStages; ++n)
+            picture(skins::pictures::gallows(n), gallowsSize);
+        for (const QLatin1String name :
+             {skins::pictures::noPoints, skins::pictures::won, skins::pictures::lost})
+            picture(name, resultSize);
         info(backdrop(background));
         return m_findings;
     }

@@ -12,6 +12,8 @@ ProgramPath skinsFolder(const QString& appFolder)
     return joinPath(appFolder, QStringLiteral("Skins"));
 }
 
+QString pictures::gallows(int failures) { return QStringLiteral("%1.gif").arg(failures); }
+
 ProgramPath infoFile(const ProgramPath& skinFolder)
 {
     return joinPath(skinFolder, QStringLiteral("info.ini"));

@@ -2,7 +2,9 @@
 
 #include "app/AppPath.h"
 #include "app/FolderListing.h"
+#include "game/Guess.h"
 
+#include <QLatin1String>
 #include <QString>
 #include <QStringList>
 
@@ -20,5 +22,16 @@ Listing listing(const QString& appFolder);
 // The first of them, among which a player can choose.
 QStringList names(const QString& appFolder);
 constexpr int maxListed = 20;
+
+// The pictures a skin holds, by file name: the background, the gallows at
+// each number of failures up to the one that loses, and the result pictures.
+namespace pictures {
+constexpr QLatin1String background("fondo.gif");
+constexpr int gallowsStages = play::failuresToLose + 1;
+QString gallows(int failures);
+constexpr QLatin1String noPoints("nopuntos.gif");
+constexpr QLatin1String won("ganado.gif");
+constexpr QLatin1String lost("perdido.gif");
+} // namespace pictures
 
 } // namespace skins

@@ -3,7 +3,7 @@
 #include "app/AppPath.h"
 #include "game/FolderFiles.h"
 #include "game/Game.h"
-#include "game/Guess.h"
+#include "skins/SkinNames.h"
 #include "ui/ControlArray.h"
 #include "ui/FormSlot.h"
 
@@ -98,7 +98,7 @@ public:
     LineControl* Line5 = nullptr;
     ImageControl* Image1 = nullptr;
     // The gallows at each number of failures, up to the one that loses.
-    std::array<ImageControl*, play::failuresToLose + 1> I{};
+    std::array<ImageControl*, skins::pictures::gallowsStages> I{};
     QLineEdit* Text3 = nullptr;
 
     // Menu

@@ -1,6 +1,7 @@
 // The game in progress in the main window: each handler hands its event to
 // the game and shows what it did.
 #include "app/Numbers.h"
+#include "game/Guess.h"
 #include "skins/Colors.h"
 #include "ui/CellRow.h"
 #include "ui/Controls.h"

@@ -20,7 +20,7 @@ void Form1::CargarSkin()
     const QString blue = LeerIni(info, QStringLiteral("Colores"), QStringLiteral("TextoA"));
 
     if (const std::optional<QImage> background =
-            skins::loadPicture(joinPath(folder, QStringLiteral("fondo.gif"))))
+            skins::loadPicture(joinPath(folder, skins::pictures::background)))
         m_client->setBackground(*background);
 
     if (const std::optional<QRgb> colour = skins::textColour(red, green, blue)) {
@@ -29,7 +29,7 @@ void Form1::CargarSkin()
     }
 
     for (std::size_t n = 0; n < I.size(); ++n)
-        I[n]->loadPicture(joinPath(folder, QStringLiteral("%1.gif").arg(n)));
+        I[n]->loadPicture(joinPath(folder, skins::pictures::gallows(int(n))));
 
     // A result window loaded just now has filled its holders itself.
     if (Form2* result = form2.existing())

@@ -1,7 +1,9 @@
 #include "ui/Form2.h"
 
 #include "app/AppPath.h"
+#include "app/MainLayout.h"
 #include "skins/SkinFiles.h"
+#include "skins/SkinNames.h"
 #include "ui/Controls.h"
 #include "ui/WindowTwips.h"
 
@@ -15,7 +17,7 @@ Form2::Form2(const QString& appFolder, QWidget* resumeTyping)
     setWindowTitle(QStringLiteral("Form2"));
     // A bare picture laid over the game, without a title bar.
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    setFixedSize(twips::toPixels(4500), twips::toPixels(1500));
+    setFixedSize(mainlayout::resultSize);
 
     const auto image = [this](const char* name, const QRect& rect, bool visible) {
         auto* control = new ImageControl(this, rect, false);
@@ -23,7 +25,8 @@ Form2::Form2(const QString& appFolder, QWidget* resumeTyping)
         control->setVisible(visible);
         return control;
     };
-    Image1 = image("Image1", twips::rect(0, 0, 4500, 1500), true);
+    Image1 =
+        image("Image1", twips::rect(0, 0, mainlayout::resultWidth, mainlayout::resultHeight), true);
     Pun = image("Pun", twips::rect(120, 120, 1620, 540), false);
     Gan = image("Gan", twips::rect(120, 720, 1620, 660), false);
     Per = image("Per", twips::rect(1800, 120, 1620, 540), false);
@@ -37,8 +40,9 @@ void Form2::Form_Load() { loadPictures(); }
 void Form2::loadPictures()
 {
     const ProgramPath folder = skins::folder(m_appFolder, skins::currentName(m_appFolder));
-    const std::pair<ImageControl*, const char*> holders[] = {
-        {Pun, "nopuntos.gif"}, {Gan, "ganado.gif"}, {Per, "perdido.gif"}};
+    const std::pair<ImageControl*, QLatin1String> holders[] = {{Pun, skins::pictures::noPoints},
+                                                               {Gan, skins::pictures::won},
+                                                               {Per, skins::pictures::lost}};
     for (const auto& [holder, file] : holders)
         holder->loadPicture(joinPath(folder, file));
 }
