@@ -14,6 +14,15 @@ namespace mainlayout {
 constexpr int clientWidth = 4800;
 constexpr int clientHeight = 6120;
 
+// The masked display: one line of Fixedsys cells, 8 pixels wide, and its dash
+// row below it.
+constexpr int displayLeft = 165;
+constexpr int displayTop = 180;
+constexpr int displayWidth = 4455;
+constexpr int displayHeight = 225;
+constexpr int displayCellPixels = 8;
+constexpr int displayCells = twips::toPixels(displayWidth) / displayCellPixels;
+
 // The gallows, across the whole width below the labels.
 constexpr int gallowsTop = 2520;
 constexpr int gallowsHeight = 3600;

@@ -1,7 +1,9 @@
 #include "checker/CategoryCheck.h"
 
 #include "app/Cp1252.h"
+#include "app/MainLayout.h"
 #include "checker/IniScan.h"
+#include "words/CategoryFiles.h"
 #include "words/Keyboard.h"
 #include "words/Phrase.h"
 
@@ -44,13 +46,13 @@ public:
     {
         if (!m_scan.isReadable())
             return m_findings;
-        RequiredSection datos(m_scan, QStringLiteral("Datos"), m_findings);
-        datos.wholeNumber(QStringLiteral("Cuenta"), 0, maxCounter);
-        m_firstShown = datos.number(QStringLiteral("Modo")) == 1.0;
-        RequiredSection est(m_scan, QStringLiteral("Est"), m_findings);
-        est.wholeNumber(QStringLiteral("Ganadas"), 0, maxCounter);
-        est.wholeNumber(QStringLiteral("Perdidas"), 0, maxCounter);
-        est.number(QStringLiteral("MaxPunt"));
+        RequiredSection datos(m_scan, categories::section::datos, m_findings);
+        datos.wholeNumber(categories::key::cuenta, 0, maxCounter);
+        m_firstShown = datos.number(categories::key::modo) == 1.0;
+        RequiredSection est(m_scan, categories::section::est, m_findings);
+        est.wholeNumber(categories::key::ganadas, 0, maxCounter);
+        est.wholeNumber(categories::key::perdidas, 0, maxCounter);
+        est.number(categories::key::maxPunt);
         checkEntries();
         sortByLine(m_findings);
         return m_findings;
@@ -61,7 +63,7 @@ private:
 
     void checkEntries()
     {
-        const IniSection* contenido = m_scan.section(QStringLiteral("Contenido"));
+        const IniSection* contenido = m_scan.section(QString(categories::section::contenido));
         if (!contenido) {
             note(0, QStringLiteral("falta la sección [Contenido]; la categoría no tiene frases"));
             return;
@@ -120,9 +122,10 @@ private:
         if (shown.isEmpty())
             return false;
 
-        if (shown.size() > displayCells)
+        if (shown.size() > mainlayout::displayCells)
             note(line, QStringLiteral("la frase tiene %1 caracteres; en pantalla caben %2")
-                           .arg(QString::number(shown.size()), QString::number(displayCells)));
+                           .arg(QString::number(shown.size()),
+                                QString::number(mainlayout::displayCells)));
 
         // A two-letter tag in brackets at the end, left in the phrase because it
         // is not written exactly as one of the three hints.

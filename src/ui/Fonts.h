@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/MainLayout.h"
+
 #include <QFont>
 #include <QSize>
 
@@ -12,7 +14,7 @@ void registerDesignFonts();
 QFont tahoma(double pointSize, bool bold = false);
 // Fixedsys at its one designed size, with its cell of 8 by 15 pixels.
 QFont fixedsys();
-constexpr QSize fixedsysCell(8, 15);
+constexpr QSize fixedsysCell(mainlayout::displayCellPixels, 15);
 // The font for character cells `cellWidth` logical pixels wide on a screen of
 // the given device pixel ratio: `wanted` (Fixedsys) where it is a fixed-pitch
 // face whose characters fit the cell pixel for pixel, else the largest

@@ -55,15 +55,16 @@ void Form1::createWordArea()
     Line1 = named(new LineControl(m_client, 120, 480, 4680, 480), "Line1");
 
     // The dash row lays its cells out over the display line's width, not its own.
-    constexpr int lineWidth = 4455;
-    Text1 = named(new CellRow(m_client, twips::toPixels(lineWidth)), "Text1");
-    Text1->setGeometry(twips::rect(165, 180, lineWidth, 225));
+    using namespace mainlayout;
+    constexpr int lineWidth = twips::toPixels(displayWidth);
+    Text1 = named(new CellRow(m_client, lineWidth), "Text1");
+    Text1->setGeometry(twips::rect(displayLeft, displayTop, displayWidth, displayHeight));
     Text1->setFont(fixedsys());
     Text1->setFocusPolicy(Qt::TabFocus);
     setColour(*Text1, QPalette::Window, Qt::white);
     Text1->setAutoFillBackground(true);
 
-    Label9 = named(new CellRow(m_client, twips::toPixels(lineWidth)), "Label9");
+    Label9 = named(new CellRow(m_client, lineWidth), "Label9");
     Label9->setGeometry(twips::rect(165, 315, 4590, 135));
     Label9->setFont(fixedsys());
 

@@ -24,8 +24,8 @@ ProgramPath Form4::descriptionFile(const QString& name) const
 
 void Form4::apply(const QString& name)
 {
-    guardarIni(m_main.platform(), this, settingsFile(m_main.appFolder()), QStringLiteral("Config"),
-               QStringLiteral("Skin"), name);
+    guardarIni(m_main.platform(), this, settingsFile(m_main.appFolder()), settings::section,
+               settings::skin, name);
     m_main.CargarSkin();
     m_main.Imagen();
 }

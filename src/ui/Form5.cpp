@@ -19,7 +19,7 @@ ProgramPath Form5::descriptionFile(const QString& name) const
 void Form5::apply(const QString& name)
 {
     m_main.Repetiralabrir();
-    guardarIni(m_main.platform(), this, settingsFile(m_main.appFolder()), QStringLiteral("Config"),
-               QStringLiteral("Categoria"), name);
+    guardarIni(m_main.platform(), this, settingsFile(m_main.appFolder()), settings::section,
+               settings::category, name);
     m_main.Paracat();
 }

@@ -58,10 +58,11 @@ void Form6::List1_Click()
     if (!item)
         return;
     const ProgramPath file = categories::file(m_appFolder, item->text());
-    const auto read = [&](const char* key) {
-        return LeerIni(file, QStringLiteral("Est"), QString::fromLatin1(key));
+    const auto read = [&](QLatin1String key) {
+        return LeerIni(file, categories::section::est, key);
     };
-    const stats::Lines figures = stats::lines(read("Ganadas"), read("Perdidas"), read("MaxPunt"));
+    using namespace categories::key;
+    const stats::Lines figures = stats::lines(read(ganadas), read(perdidas), read(maxPunt));
     Label4->setText(figures.played);
     Label1->setText(figures.won);
     Label2->setText(figures.lost);
