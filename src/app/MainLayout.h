@@ -7,7 +7,7 @@
 
 #include <array>
 
-// The design of the main window's client area, in twips. The window places its
+// The main window's client area, in twips. The window places its
 // controls by it, and the checker measures a skin's pictures against it.
 namespace mainlayout {
 

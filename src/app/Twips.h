@@ -1,6 +1,6 @@
 #pragma once
 
-// Positions and sizes of the design are in twips: 15 to a logical pixel.
+// Positions and sizes are kept in twips, as on Windows: 15 to a logical pixel.
 namespace twips {
 
 constexpr int perPixel = 15;

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-// Colours of the design are written as &H00BBGGRR values.
+// The game's colours, written as Windows writes them: &H00BBGGRR values.
 constexpr QRgb fromBgr(std::uint32_t bgr)
 {
     return qRgb(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);

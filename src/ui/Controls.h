@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <QWidget>
 
-// Small controls of the design that Qt has no widget for.
+// Small controls that Qt has no widget for: lines, shapes, keys and pictures.
 
 // Gives one role of the widget's palette a new colour.
 void setColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour);
@@ -24,7 +24,7 @@ protected:
 
 // A key of the on-screen keyboard. Its caption is centred by its ink, not by
 // the font's box, so that every caption stands whole on the small key: the
-// tilde of Ñ rises above the design font's ascent and was cut off.
+// tilde of Ñ rises above the font's ascent and was cut off.
 class KeyButton : public QPushButton {
 public:
     using QPushButton::QPushButton;

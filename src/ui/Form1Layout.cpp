@@ -1,4 +1,4 @@
-// Controls of the main window, placed as designed in twips.
+// Controls of the main window, placed in twips.
 #include "app/MainLayout.h"
 #include "skins/Colors.h"
 #include "ui/CellRow.h"
