@@ -2,6 +2,7 @@
 #include "help/HelpBrowser.h"
 #include "support/DataFile.h"
 #include "support/TempAppFolder.h"
+#include "support/Transcript.h"
 
 #include <QAction>
 #include <QDir>
@@ -55,10 +56,8 @@ protected:
     // One move of a transcript line: "abrir FILE", "enlace HREF" (a click as
     // the page writes it), "contenido ENTRY" (a click), "indice ENTRY" (the
     // keyboard), "teclado" (Tab and Return on the page) or an action's name.
-    void play(const QString& move, const QDir& files)
+    void play(const QString& verb, const QString& what, const QDir& files)
     {
-        const QString verb = move.section(u' ', 0, 0);
-        const QString what = move.section(u' ', 1);
         if (verb == "abrir") {
             open(files.filePath(what));
         } else if (verb == "enlace") {
@@ -106,15 +105,10 @@ TEST_F(HelpViewer, PlaysTheTranscriptOfMovesAndWhatIsSeenAfterEach)
     files.write("carpeta.chm/dentro", "x");
 
     const QString expected = QString::fromUtf8(dataFile("recorrido.txt"));
-    QString seen;
-    for (const QString& line : expected.split(u'\n', Qt::SkipEmptyParts)) {
-        if (line.startsWith(u'#')) {
-            seen += line + u'\n';
-        } else if (!line.startsWith(u' ')) {
-            play(line, QDir(files.path()));
-            seen += line + "\n    " + state() + u'\n';
-        }
-    }
+    const QString seen = playTranscript(expected, [&](const QString& verb, const QString& what) {
+        play(verb, what, QDir(files.path()));
+        return state();
+    });
     EXPECT_EQ(seen.toStdString(), expected.toStdString());
 }
 

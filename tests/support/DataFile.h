@@ -31,3 +31,9 @@ inline QList<QByteArrayList> dataRows(const QString& name)
     EXPECT_FALSE(rows.isEmpty()) << name.toStdString();
     return rows;
 }
+
+// A cell with \r and \n standing for the line ends they name and %HH for any byte.
+inline QByteArray unescaped(QByteArray cell)
+{
+    return QByteArray::fromPercentEncoding(cell.replace("\\r", "\r").replace("\\n", "\n"));
+}

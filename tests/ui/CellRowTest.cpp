@@ -1,87 +1,39 @@
 #include "ui/CellRow.h"
+#include "support/DataFile.h"
+#include "support/Ink.h"
 #include "ui/Fonts.h"
 
-#include <QImage>
 #include <QLabel>
-#include <QPainter>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-// The number of rows that hold ink in an image.
-int inkedRows(const QImage& image)
-{
-    int rows = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        bool inked = false;
-        for (int x = 0; x < image.width() && !inked; ++x)
-            inked = qGray(image.pixel(x, y)) < 160;
-        rows += inked;
-    }
-    return rows;
-}
-
-// The same text drawn where nothing can cut it off.
-int inkedRowsUncut(const QFont& font, const QString& text)
-{
-    QImage image(200, 100, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawText(QPointF(10, 60), text);
-    painter.end();
-    return inkedRows(image);
-}
-
-QFont sized(const char* family, int pixels, int stretch = QFont::Unstretched)
-{
-    QFont font{QString::fromLatin1(family)};
-    font.setPixelSize(pixels);
-    font.setStretch(stretch);
-    return font;
-}
-
-} // namespace
 
 // When the system has no Fixedsys, the face it gives instead placed the dashes
 // below their row of nine pixels, and none was drawn. Whatever the face, each
 // character must stand whole inside its row, in its own cell.
 TEST(CellRow, DrawsEveryCharacterWholeInsideItsRowWhateverTheFace)
 {
-    const QString dashes = QStringLiteral("-- ---");
-    const QString letters = QString::fromUtf8("HOLA Ñ");
-    struct Case {
-        const char* face;
-        QFont font;
-        int height;
-        QString text;
-    };
-    const Case cases[] = {
-        {"Fixedsys", fixedsys(), 9, dashes},
-        {"Fixedsys", fixedsys(), 15, letters},
-        {"a serif face", sized("DejaVu Serif", 16), 9, dashes},
-        {"a serif face", sized("DejaVu Serif", 16), 15, letters},
-        {"a tall fixed-pitch face", sized("DejaVu Sans Mono", 16, 60), 15, letters},
-        {"a tall narrow serif face", sized("Nimbus Mono PS", 18, 70), 15, letters},
-        {"a very tall narrow face", sized("DejaVu Sans Mono", 30, 40), 9, dashes},
-        {"a tiny face", sized("DejaVu Sans", 6), 9, dashes},
-        {"a tiny face", sized("DejaVu Sans", 6), 15, letters},
-    };
     constexpr int cellWidth = 8;
-    for (const auto& [face, font, height, text] : cases) {
-        SCOPED_TRACE(std::string(face) + " in a row of " + std::to_string(height));
+    for (const QByteArrayList& face : dataRows("cell_faces.txt")) {
+        SCOPED_TRACE(face.join('|').toStdString());
+        QFont font{QString::fromLatin1(face[1])};
+        font.setPixelSize(face[2].toInt());
+        font.setStretch(face[3].toInt());
+        font = face[1] == "Fixedsys" ? fixedsys() : font;
+        const QString text = QString::fromUtf8(face[5]);
         CellRow row(nullptr, cellWidth * 37);
-        row.resize(cellWidth * 37, height);
+        row.resize(cellWidth * 37, face[4].toInt());
         row.setFont(font);
         row.setText(text);
         const QImage image = row.grab().toImage();
         const QFont drawn = cellFont(font, cellWidth, 1);
         for (qsizetype i = 0; i < text.size(); ++i) {
             SCOPED_TRACE(i);
-            const QImage cell = image.copy(int(i) * cellWidth, 0, cellWidth, height);
-            EXPECT_EQ(inkedRows(cell), text[i] == ' ' ? 0 : inkedRowsUncut(drawn, text[i]));
+            const QImage cell = image.copy(int(i) * cellWidth, 0, cellWidth, face[4].toInt());
+            EXPECT_EQ(
+                inkedRows(cell, 160),
+                text[i] == ' '
+                    ? 0
+                    : inkedRows(drawnUncut(drawn, text[i], Qt::black, qRgb(255, 255, 255)), 160));
         }
     }
 }
@@ -91,25 +43,13 @@ TEST(CellRow, DrawsEveryCharacterWholeInsideItsRowWhateverTheFace)
 // the free room on its right, and only a face too wide for that gets smaller.
 TEST(FitCaption, KeepsTheWholeCaptionInsideTheRoomGiven)
 {
-    struct Case {
-        const char* family;
-        double points;
-        int room;
-    };
-    const Case cases[] = {
-        {"Tahoma", 8.25, 72},      // the design face
-        {"DejaVu Sans", 6, 72},    // narrower
-        {"DejaVu Sans", 8.25, 72}, // wider
-        {"DejaVu Serif", 14, 72},  // far wider
-        {"DejaVu Sans", 8.25, 65}, // wider, with no room to grow
-    };
     constexpr int width = 65;
-    for (const auto& [family, points, room] : cases) {
-        SCOPED_TRACE(std::string(family) + " " + std::to_string(points) + " in " +
-                     std::to_string(room));
+    for (const QByteArrayList& face : dataRows("captions.txt")) {
+        SCOPED_TRACE(face.join('|').toStdString());
+        const int room = face[2].toInt();
         QWidget parent;
-        QFont font{QString::fromLatin1(family)};
-        font.setPointSizeF(points);
+        QFont font{QString::fromLatin1(face[0])};
+        font.setPointSizeF(face[1].toDouble());
         font.setBold(true);
         QLabel label(QString::fromUtf8("Puntuación:"), &parent);
         label.setGeometry(8, 104, width, 17);

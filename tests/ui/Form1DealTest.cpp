@@ -1,14 +1,7 @@
 #include "support/GameFixture.h"
-
-#include <QFontMetricsF>
-#include <QImage>
-#include <QPainter>
-#include <QTransform>
-#include <QtMath>
+#include "support/Ink.h"
 
 #include <tuple>
-#include <utility>
-#include <vector>
 
 namespace {
 
@@ -18,51 +11,20 @@ protected:
     void SetUp() override { settings("Categoria=Prueba", "Skin=Ninguna"); }
 };
 
-// Runs of dark columns (or rows) of what a control draws, first and last, in
-// device pixels.
-using Ink = std::pair<int, int>;
-
-std::vector<Ink> inkRuns(QImage image, Qt::Orientation along, int darkBelow)
+// The rows of ink `text` gets in the control's font and colours where nothing
+// can cut it off, in device pixels.
+int uncutInkRows(QWidget& control, const QString& text, int darkBelow)
 {
-    if (along == Qt::Vertical) // rows become columns
-        image = image.transformed(QTransform(0, 1, 1, 0, 0, 0));
-    std::vector<Ink> runs;
-    for (int x = 0; x < image.width(); ++x) {
-        int y = 0;
-        while (y < image.height() && qGray(image.pixel(x, y)) >= darkBelow)
-            ++y;
-        if (y < image.height() && !runs.empty() && runs.back().second == x - 1)
-            runs.back().second = x;
-        else if (y < image.height())
-            runs.push_back({x, x});
-    }
-    return runs;
+    const std::vector<Ink> rows =
+        inkRuns(drawnUncut(control.font(), text, control.palette().color(control.foregroundRole()),
+                           control.grab().toImage().pixel(0, 0), control.devicePixelRatioF()),
+                Qt::Vertical, darkBelow);
+    return rows.empty() ? 0 : rows.back().second - rows.front().first + 1;
 }
 
 std::vector<Ink> inkRuns(QWidget& control, Qt::Orientation along, int darkBelow)
 {
     return inkRuns(control.grab().toImage(), along, darkBelow);
-}
-
-// The rows of ink `text` gets in the control's font and colours where nothing
-// can cut it off, in device pixels.
-int uncutInkRows(QWidget& control, const QString& text, int darkBelow)
-{
-    const qreal ratio = control.devicePixelRatioF();
-    const QFontMetricsF metrics(control.font());
-    const qreal margin = metrics.height();
-    QImage image(QSize(qCeil(metrics.horizontalAdvance(text) + 2 * margin), qCeil(3 * margin)) *
-                     ratio,
-                 QImage::Format_RGB32);
-    image.setDevicePixelRatio(ratio);
-    image.fill(control.grab().toImage().pixel(0, 0));
-    QPainter painter(&image);
-    painter.setFont(control.font());
-    painter.setPen(control.palette().color(control.foregroundRole()));
-    painter.drawText(QPointF(margin, margin + metrics.ascent()), text);
-    painter.end();
-    const std::vector<Ink> rows = inkRuns(image, Qt::Vertical, darkBelow);
-    return rows.empty() ? 0 : rows.back().second - rows.front().first + 1;
 }
 
 } // namespace

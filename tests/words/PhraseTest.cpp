@@ -1,27 +1,20 @@
 #include "words/Phrase.h"
+#include "support/DataFile.h"
 #include "words/CategoryFiles.h"
 
 #include <gtest/gtest.h>
-
-#include <tuple>
 
 // Hints must be cut in their order, the last one cut naming the tool tip, and
 // the blank before a hint must not stay behind to spoil a typed solution. Only
 // the three hints, and only at the very end, are recognised.
 TEST(PhraseHints, AreCutInOrderAndLeaveNoTrailingBlank)
 {
-    const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"LA DOLCE VITA (IT)", "LA DOLCE VITA", "Italiano"},
-        {"AMELIE (FR)", "AMELIE", "Francés"},
-        {"X (IT)(EN)", "X", "Italiano"},
-        {"EL GATO (DE)", "EL GATO (DE)", ""},
-        {"(EN) EL GATO", "(EN) EL GATO", ""},
-        {"HOLA ", "HOLA ", ""},
-        {" (FR)", "", "Francés"}};
-    for (const auto& [entry, phrase, language] : cases) {
-        const phrase::Entry cut = phrase::withoutHint(entry);
-        const QString hint = *language ? QString::fromUtf8("Título integro en ") + language : "";
-        EXPECT_EQ(cut.phrase + "|" + cut.hint, phrase + ("|" + hint)) << entry;
+    for (const QByteArrayList& row : dataRows("hints.txt")) {
+        const phrase::Entry cut = phrase::withoutHint(QString::fromUtf8(unescaped(row[0])));
+        const QString hint =
+            row[2].isEmpty() ? "" : "Título integro en " + QString::fromUtf8(row[2]);
+        EXPECT_EQ(cut.phrase + "|" + cut.hint, QString::fromUtf8(unescaped(row[1])) + "|" + hint)
+            << row[0].toStdString();
     }
 }
 
@@ -45,15 +38,11 @@ TEST(PhraseMask, ShowsBlanksAndMarksAndTellsHiddenCellsFromBlanks)
 // shape counts as 0.
 TEST(EntryNumbers, AddOneBeforeRoundingAndWrapOrStayAtTheTop)
 {
-    // Stored text, then the entry dealt next, the count raised and the count read.
-    const std::tuple<const char*, int, int, int> cases[] = {
-        {"abc", 1, 1, 0},           {"2.5", 4, 4, 2},         {"-0.6", 1, 0, -1},
-        {"32767", 1, 32767, 32767}, {"1e9", 1, 32767, 32767}, {"-1e9", 1, -32768, -32768}};
-    for (const auto& [text, next, raised, count] : cases) {
-        SCOPED_TRACE(text);
-        EXPECT_EQ(phrase::nextEntry(categories::storedNumber(text)), next);
-        EXPECT_EQ(categories::raisedCount(text), raised);
-        EXPECT_EQ(categories::storedCount(text), count);
+    for (const QByteArrayList& row : dataRows("entry_numbers.txt")) {
+        SCOPED_TRACE(row[0].toStdString());
+        EXPECT_EQ(phrase::nextEntry(categories::storedNumber(row[0])), row[1].toInt());
+        EXPECT_EQ(categories::raisedCount(row[0]), row[2].toInt());
+        EXPECT_EQ(categories::storedCount(row[0]), row[3].toInt());
     }
     EXPECT_EQ(phrase::entryKey(12), "12A");
     EXPECT_EQ(categories::storedNumber("40000"), 40000); // a best total is not a 16-bit count
