@@ -78,7 +78,7 @@ protected:
             QString off;
             for (const auto& [code, key] : form->Command3)
                 off += key->isEnabled() ? QString() : QString(QChar(code));
-            return "apagadas: " + off;
+            return off.isEmpty() ? "ninguna" : off;
         } else if (verb != "mira") {
             ADD_FAILURE() << "unknown step " << verb.toStdString();
         }
