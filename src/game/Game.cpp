@@ -85,11 +85,8 @@ void Game::show(const QString& phrase)
 
 bool Game::hasPlayed(QChar c) const
 {
-    for (qsizetype i = 0; i < m_used.size(); i += 3) {
-        if (m_used[i] == c)
-            return true;
-    }
-    return false;
+    // Only the characters played and blanks are in it, and a blank is never played.
+    return c != ' ' && m_used.contains(c);
 }
 
 Outcome Game::play(QChar c)
