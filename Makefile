@@ -17,7 +17,7 @@ PACKAGES := cmake g++ make pkg-config \
             libgtest-dev libgmock-dev libbenchmark-dev \
             libx11-dev xvfb xauth x11-utils x11-xkb-utils xdotool desktop-file-utils \
             dbus at-spi2-core python3-pyatspi \
-            fonts-wine fonts-dejavu-core \
+            fonts-wine fonts-dejavu-core fonts-urw-base35 \
             libchm-dev fp-utils \
             clang-14 clang-format-14 libclang-rt-14-dev \
             dpkg-dev file lintian appstream

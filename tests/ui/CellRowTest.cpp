@@ -3,6 +3,7 @@
 #include "support/Ink.h"
 #include "ui/Fonts.h"
 
+#include <QFontInfo>
 #include <QLabel>
 
 #include <gtest/gtest.h>
@@ -19,6 +20,9 @@ TEST(CellRow, DrawsEveryCharacterWholeInsideItsRowWhateverTheFace)
         font.setPixelSize(face[2].toInt());
         font.setStretch(face[3].toInt());
         font = face[1] == "Fixedsys" ? fixedsys() : font;
+        // A face the system lacks is replaced by one this row was not written for.
+        ASSERT_TRUE(QFontInfo(font).family().startsWith(QString::fromLatin1(face[1])))
+            << QFontInfo(font).family().toStdString();
         const QString text = QString::fromUtf8(face[5]);
         CellRow row(nullptr, cellWidth * 37);
         row.resize(cellWidth * 37, face[4].toInt());
