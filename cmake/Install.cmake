@@ -25,11 +25,9 @@ install(FILES ${PALABRINO_APP_DIR}/ayuda.chm DESTINATION ${PALABRINO_INSTALL_DIR
 
 # Reinstalling keeps what the game wrote, as rebuilding does.
 install(CODE "
-    execute_process(COMMAND \${CMAKE_COMMAND}
-        -DDATA_DIR=${PALABRINO_DATA_DIR}
-        -DAPP_DIR=\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${PALABRINO_INSTALL_DIR}
-        -DPRISTINE_DIR=\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${PALABRINO_INSTALL_DIR}/.originales
-        -P ${CMAKE_SOURCE_DIR}/cmake/SyncAppData.cmake)
+    execute_process(COMMAND ${PALABRINO_COPY_DATA} ${PALABRINO_DATA_DIR}
+        \$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${PALABRINO_INSTALL_DIR}
+        COMMAND_ERROR_IS_FATAL ANY)
 " COMPONENT portable)
 
 if(UNIX AND NOT APPLE)

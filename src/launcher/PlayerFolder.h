@@ -10,15 +10,6 @@ namespace launcher {
 // The launcher's own file name; it is not copied into the player's folder.
 inline constexpr const char* launcherName = "palabrino-lanzador";
 
-// Where the player's folder keeps the files as they were last shipped.
-inline constexpr const char* pristineName = ".originales";
-
-// Copies every shipped file into the player's folder. A file is written only
-// where the player's copy is missing, or still the one shipped last time while
-// the shipped one has changed: what the game wrote is never overwritten. Each
-// file is replaced whole. Throws std::filesystem::filesystem_error.
-void syncShipped(const std::filesystem::path& shipped, const std::filesystem::path& player);
-
 // Creates the player's folder from the shipped one, or brings it up to date.
 // A new folder is built aside and renamed into place, so that no start ever
 // sees a half-copied one. Throws std::filesystem::filesystem_error.

@@ -1,5 +1,6 @@
 #include "launcher/PlayerFolder.h"
 #include "app/QtPrinters.h"
+#include "launcher/ShippedCopy.h"
 #include "support/TempAppFolder.h"
 
 #include <QFile>
@@ -25,12 +26,12 @@ TEST(PlayerFolder, ShippedChangesReachOnlyCopiesTheGameLeftAlone)
         shipped.write(file, "v1");
     shipped.write("Propia.ini", "de la instalación");
     player.write("Propia.ini", "del jugador");
-    launcher::syncShipped(shipped.path().toStdString(), player.path().toStdString());
+    launcher::syncShipped(shipped.path().toStdString(), player.path().toStdString(), {});
     player.write("Jugada.ini", "Ganadas=3");
     QFile::remove(player.nativeFile("Borrada.ini"));
     for (const QString& file : files.first(4))
         shipped.write(file, "v2");
-    launcher::syncShipped(shipped.path().toStdString(), player.path().toStdString());
+    launcher::syncShipped(shipped.path().toStdString(), player.path().toStdString(), {});
 
     QStringList found;
     for (const QString& file : files)

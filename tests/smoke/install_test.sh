@@ -21,6 +21,7 @@ for program in palabrino palabrino-comprobar; do
     [ "$(readlink -f "$prefix/bin/$program")" = "$(readlink -f "$app/$program")" ] ||
         { echo "bin/$program does not start the installed $program"; exit 1; }
 done
+[ ! -e "$app/ayuda" ] || { echo "the help's sources were installed"; exit 1; }
 [ ! -e "$app/palabrino-lanzador" ] || { echo "the package's launcher was installed"; exit 1; }
 for size in 16 24 32 48 64 128 256; do
     [ -f "$prefix/share/icons/hicolor/${size}x${size}/apps/palabrino.png" ] ||
