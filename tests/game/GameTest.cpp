@@ -88,23 +88,12 @@ private:
         return shown;
     }
 
+    // In the order Outcome lists them.
     static QString name(Outcome outcome)
     {
-        switch (outcome) {
-        case Outcome::Ignored:
-            return "nada";
-        case Outcome::NoPoints:
-            return "sin puntos";
-        case Outcome::Hit:
-            return "acierto";
-        case Outcome::Miss:
-            return "fallo";
-        case Outcome::Won:
-            return "ganada";
-        case Outcome::Lost:
-            return "perdida";
-        }
-        return "?";
+        static const char* const names[] = {"nada",  "sin puntos", "acierto",
+                                            "fallo", "ganada",     "perdida"};
+        return names[int(outcome)];
     }
 
     QString stored(const char* section, const char* key) const
