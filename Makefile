@@ -22,9 +22,10 @@ PACKAGES := cmake g++ make pkg-config \
             clang-14 clang-format-14 libclang-rt-14-dev \
             dpkg-dev file lintian appstream
 
-# What the Windows build needs besides: the cross compiler, the host's Qt tools,
-# the X server its tests draw on under Wine and the keyboard they play with.
-WINDOWS_PACKAGES := cmake ninja-build qt6-base-dev qt6-base-dev-tools fp-utils xvfb \
+# What the Windows build needs besides: the cross compiler, the host's own (for
+# the tool that lays the data out), the host's Qt tools, the X server its tests
+# draw on under Wine and the keyboard they play with.
+WINDOWS_PACKAGES := cmake ninja-build g++ qt6-base-dev qt6-base-dev-tools fp-utils xvfb \
                     x11-xkb-utils xdotool \
                     g++-mingw-w64-x86-64-posix googletest wine64 fonts-wine \
                     xz-utils dpkg-dev
