@@ -1,6 +1,7 @@
 #include "checker/SkinCheck.h"
 
 #include "app/AppPath.h"
+#include "app/Description.h"
 #include "app/MainLayout.h"
 #include "app/SafeFile.h"
 #include "checker/Contrast.h"
@@ -129,17 +130,18 @@ private:
         const IniScan scan(*file.contents.bytes);
         Findings findings = scan.findings();
         if (scan.isReadable()) {
-            RequiredSection colores(scan, QStringLiteral("Colores"), findings);
-            const std::optional<int> red = colores.wholeNumber(QStringLiteral("TextoR"), 0, 255);
-            const std::optional<int> green = colores.wholeNumber(QStringLiteral("TextoV"), 0, 255);
-            const std::optional<int> blue = colores.wholeNumber(QStringLiteral("TextoA"), 0, 255);
+            RequiredSection colours(scan, skins::info::colours, findings);
+            const std::optional<int> red = colours.wholeNumber(skins::info::red, 0, 255);
+            const std::optional<int> green = colours.wholeNumber(skins::info::green, 0, 255);
+            const std::optional<int> blue = colours.wholeNumber(skins::info::blue, 0, 255);
             if (red && green && blue)
                 contrast(qRgb(*red, *green, *blue), backdrop,
-                         scan.section(QStringLiteral("Colores"))->line, findings);
+                         scan.section(QString(skins::info::colours))->line, findings);
 
-            RequiredSection acerca(scan, QStringLiteral("Acerca"), findings);
-            for (const char* key : {"Nombre", "Autor", "E-Mail", "Comentario"})
-                acerca.description(QString::fromLatin1(key));
+            RequiredSection about(scan, description::section, findings);
+            for (const QLatin1String key :
+                 {description::name, description::author, description::mail, description::comment})
+                about.description(key);
         }
         sortByLine(findings);
         for (Finding& finding : findings)

@@ -34,4 +34,12 @@ constexpr QLatin1String won("ganado.gif");
 constexpr QLatin1String lost("perdido.gif");
 } // namespace pictures
 
+// The section of info.ini that gives the labels' text colour, and its keys.
+namespace info {
+constexpr QLatin1String colours("Colores");
+constexpr QLatin1String red("TextoR");
+constexpr QLatin1String green("TextoV");
+constexpr QLatin1String blue("TextoA");
+} // namespace info
+
 } // namespace skins

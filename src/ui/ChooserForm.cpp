@@ -1,5 +1,6 @@
 #include "ui/ChooserForm.h"
 
+#include "app/Description.h"
 #include "app/MailLink.h"
 #include "app/Maker.h"
 #include "app/Module1.h"
@@ -114,20 +115,20 @@ QString ChooserForm::selectedName() const
     return item ? item->text() : QString();
 }
 
-QString ChooserForm::description(const char* key) const
+QString ChooserForm::description(QLatin1String key) const
 {
     const QString name = selectedName();
     if (name.isEmpty())
         return {};
-    return LeerIni(descriptionFile(name), QStringLiteral("Acerca"), QString::fromLatin1(key));
+    return LeerIni(descriptionFile(name), description::section, key);
 }
 
 void ChooserForm::List1_Click()
 {
-    Label1->setText(QStringLiteral("Nombre: ") + description("Nombre"));
-    Label2->setText(QStringLiteral("Autor: ") + description("Autor"));
-    Label3->setText(QStringLiteral("E-Mail: ") + description("E-Mail"));
-    Text1->setPlainText(QStringLiteral("Comentario: ") + description("Comentario"));
+    Label1->setText(QStringLiteral("Nombre: ") + description(description::name));
+    Label2->setText(QStringLiteral("Autor: ") + description(description::author));
+    Label3->setText(QStringLiteral("E-Mail: ") + description(description::mail));
+    Text1->setPlainText(QStringLiteral("Comentario: ") + description(description::comment));
 }
 
 void ChooserForm::Text1_Change()
@@ -135,7 +136,7 @@ void ChooserForm::Text1_Change()
     // The comment is for reading only: any edit is undone at once. The restore
     // sets off no further restore: the box turns some characters into others
     // (a no-break space into a blank), so its text may never equal the stored one.
-    const QString stored = QStringLiteral("Comentario: ") + description("Comentario");
+    const QString stored = QStringLiteral("Comentario: ") + description(description::comment);
     if (Text1->toPlainText() == stored)
         return;
     const QSignalBlocker restoring(Text1);
@@ -144,7 +145,7 @@ void ChooserForm::Text1_Change()
 
 void ChooserForm::Label3_Click()
 {
-    m_main.platform().openLink(this, mailLink(description("E-Mail")));
+    m_main.platform().openLink(this, mailLink(description(description::mail)));
 }
 
 void ChooserForm::Label4_Click()

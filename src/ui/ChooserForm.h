@@ -50,5 +50,5 @@ private:
     void Label3_Click();
     void Label4_Click();
     QString selectedName() const;
-    QString description(const char* key) const;
+    QString description(QLatin1String key) const;
 };

@@ -15,9 +15,9 @@ void Form1::CargarSkin()
 {
     const ProgramPath folder = skins::folder(m_appFolder, skins::currentName(m_appFolder));
     const ProgramPath info = skins::infoFile(folder);
-    const QString red = LeerIni(info, QStringLiteral("Colores"), QStringLiteral("TextoR"));
-    const QString green = LeerIni(info, QStringLiteral("Colores"), QStringLiteral("TextoV"));
-    const QString blue = LeerIni(info, QStringLiteral("Colores"), QStringLiteral("TextoA"));
+    const QString red = LeerIni(info, skins::info::colours, skins::info::red);
+    const QString green = LeerIni(info, skins::info::colours, skins::info::green);
+    const QString blue = LeerIni(info, skins::info::colours, skins::info::blue);
 
     if (const std::optional<QImage> background =
             skins::loadPicture(joinPath(folder, skins::pictures::background)))
