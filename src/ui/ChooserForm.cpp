@@ -46,12 +46,7 @@ ChooserForm::ChooserForm(Form1& main, const QString& caption) : m_main(main)
     List1->setGeometry(twips::rect(120, 360, 1695, 2010));
 
     const auto line = [this](const char* name, const char* caption, int top) {
-        auto* label = new QLabel(QString::fromUtf8(caption), Frame1);
-        label->setObjectName(QString::fromLatin1(name));
-        label->setGeometry(twips::rect(1920, top, 3375, 255));
-        // Authors' text is shown as typed, never as markup.
-        label->setTextFormat(Qt::PlainText);
-        return label;
+        return plainTextLabel(Frame1, name, caption, twips::rect(1920, top, 3375, 255));
     };
     Label1 = line("Label1", "Nombre:", 360);
     Label2 = line("Label2", "Autor:", 600);

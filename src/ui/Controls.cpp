@@ -31,6 +31,15 @@ void setColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour)
     widget.setPalette(palette);
 }
 
+QLabel* plainTextLabel(QWidget* parent, const char* name, const char* caption, const QRect& pixels)
+{
+    auto* label = new QLabel(QString::fromUtf8(caption), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(pixels);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
 LineControl::LineControl(QWidget* parent, int x1, int y1, int x2, int y2) : QWidget(parent)
 {
     const int left = twips::toPixels(std::min(x1, x2));

@@ -13,6 +13,10 @@
 // Gives one role of the widget's palette a new colour.
 void setColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour);
 
+// A label at `pixels` whose text, read from an author's or the game's file,
+// is shown as stored, never as markup.
+QLabel* plainTextLabel(QWidget* parent, const char* name, const char* caption, const QRect& pixels);
+
 // A one-pixel line between two points given in twips of the parent's client area.
 class LineControl : public QWidget {
 public:

@@ -2,6 +2,7 @@
 
 #include "app/Module1.h"
 #include "ui/AppIcon.h"
+#include "ui/Controls.h"
 #include "ui/Fonts.h"
 #include "ui/WindowTwips.h"
 #include "words/CategoryFiles.h"
@@ -28,12 +29,7 @@ Form6::Form6(const QString& appFolder) : m_appFolder(appFolder)
     List1->setGeometry(twips::rect(120, 360, 2055, 1035));
 
     const auto figure = [this](const char* name, const char* caption, int top) {
-        auto* label = new QLabel(QString::fromUtf8(caption), Frame1);
-        label->setObjectName(QString::fromLatin1(name));
-        label->setGeometry(twips::rect(2280, top, 2295, 255));
-        // Stored figures are shown as stored, never as markup.
-        label->setTextFormat(Qt::PlainText);
-        return label;
+        return plainTextLabel(Frame1, name, caption, twips::rect(2280, top, 2295, 255));
     };
     Label4 = figure("Label4", "Partidas Jugadas: 0", 360);
     Label1 = figure("Label1", "Partidas Ganadas: 0", 600);
